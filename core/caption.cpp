@@ -1,0 +1,41 @@
+// The caption is the clock's only display: h:mm:ss while counting, with
+// hundredths while stopped or holding a lap. The colon is the full-width one
+// of code page 932, the two bytes 0x81 0x46.
+#include "clock_state.h"
+
+static const char RunningFormat[] = "%3d\x81\x46%02d\x81\x46%02d";
+static const char FullFormat[]    = "%3d\x81\x46%02d\x81\x46%02d.%02d";
+
+static void ShowCaption()
+{
+    SetWindowTextA(Clock.MainWindow, Clock.CaptionBuffer);
+}
+
+// The timer procedure too; window, message and id are not used: the caption
+// always goes to the main window.
+void CALLBACK RefreshCaption(HWND, UINT, UINT_PTR, DWORD tick)
+{
+    DWORD value;
+    bool marker = false;
+    if (Clock.RunState < 0) {
+        // A held lap blinks: the marker alternates with the previous caption.
+        value = Clock.LapCs;
+        marker = Clock.CaptionBuffer[2] != '-';
+    } else {
+        value = ElapsedCs(tick);
+        if (Clock.RunState > 0) {
+            DWORD s = value / 100;
+            wsprintfA(Clock.CaptionBuffer, RunningFormat,
+                      (int)(s / 3600), (int)(s % 3600 / 60), (int)(s % 60));
+            ShowCaption();
+            return;
+        }
+        Clock.LapCs = value;  // Lap relies on this to capture the lap time
+    }
+    DWORD r = value % 360000;
+    wsprintfA(Clock.CaptionBuffer, FullFormat, (int)(value / 360000),
+              (int)(r / 100 / 60), (int)(r / 100 % 60), (int)(r % 100));
+    if (marker)
+        Clock.CaptionBuffer[2] = '-';
+    ShowCaption();
+}

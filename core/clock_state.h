@@ -1,0 +1,68 @@
+// The clock's whole state, its arithmetic, the caption and the commands.
+// Every part of the program includes this header and works on the one
+// global Clock.
+#pragma once
+#include <windows.h>
+
+// Command identifiers: the buttons' child ids and the system-menu item ids.
+#define IDM_SEPARATOR   0x800F
+#define IDC_START_STOP  0x8011
+#define IDC_LAP         0x8012
+#define IDM_RESET       0x8013
+#define IDM_ARM         0x8014
+
+// RunState: nonzero counts, negative shows LapCs, bit 0 picks the label.
+enum { LapHold = -1, Stopped = 0, Running = 1 };
+// ShowState: ShowWindow takes ShowState + 1.
+enum { ShowNormal = 0, ShowMinimized = 6 };
+// ModifierFlags bits of the command being handled.
+enum { ModReset = 1, ModArm = 2 };
+// ArmState of the away timing.
+enum { Fired = -1, Idle = 0, Armed = 1 };
+
+#define TIMER_ID         1
+#define TIMER_RUNNING    1000
+#define TIMER_PARKED     0x7FFFFFFE  // a stopped clock keeps its timer, asleep
+#define CAPTION_SIZE     17          // "%5d" hours in the full format + NUL
+
+// The settings file holds exactly these 32 bytes, little-endian, in order.
+struct StateRecord {
+    RECT  WindowRect;     // outer edges on the screen, filled by GetWindowRect
+    DWORD AccumulatedMs;  // elapsed time up to BaseTick
+    DWORD LapCs;          // last value shown in the full format, hundredths
+    LONG  RunState;
+    LONG  ShowState;
+};
+static_assert(sizeof(StateRecord) == 32, "the settings file is 32 bytes");
+
+struct ClockState : StateRecord {
+    DWORD BaseTick;       // tick at which AccumulatedMs was last brought up
+    LONG  ModifierFlags;
+    LONG  ArmState;
+    HWND  MainWindow;     // 0 until CreateWindowExA has returned
+    HWND  StartStopButton;
+    HWND  LapButton;
+    HFONT CaptionFont;
+    char  CaptionBuffer[CAPTION_SIZE];  // the caption last shown; [2] is read back
+};
+
+extern ClockState Clock;
+extern const char *const Labels[6];  // button and menu texts, see commands.cpp
+enum { LabelStart, LabelStop, LabelLap, LabelArmStart, LabelArmStop, LabelReset };
+
+// Tick arithmetic, all modulo 2^32.
+DWORD ElapsedMs(DWORD tick);
+DWORD ElapsedCs(DWORD tick);
+
+// Caption: also the timer procedure.
+void CALLBACK RefreshCaption(HWND window, UINT message, UINT_PTR id, DWORD tick);
+
+// Commands; each returns the value for the window system.
+LRESULT CommandEntry(WPARAM wParam, LPARAM lParam);
+LRESULT StartStop(LPARAM lParam);
+LRESULT Lap();
+LRESULT Reset();
+LRESULT CommandTail();
+
+// Away timing.
+LRESULT OnActivate(WPARAM wParam);

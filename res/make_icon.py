@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Draws the program's icon, a small clock face, as a 16-colour .ico with a
+16x16 and a 32x32 image. Run it to rebuild res/vorlandine.ico."""
+import math
+import struct
+import sys
+
+# The 16 standard VGA colours; the icon uses a few of them.
+PALETTE = [0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+           0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+           0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF]
+BLACK, RED, GREY, WHITE, NAVY = 0, 9, 8, 15, 4
+
+
+def draw(n):
+    """Returns rows of (colour, opaque) from the top."""
+    c = (n - 1) / 2
+    r = n / 2 - 0.5
+    img = [[(0, False)] * n for _ in range(n)]
+    for y in range(n):
+        for x in range(n):
+            d = math.hypot(x - c, y - c)
+            if d <= r:
+                img[y][x] = (NAVY if d > r - n / 10 else WHITE, True)
+
+    def hand(angle, length, colour, width):
+        steps = n * 4
+        for i in range(steps + 1):
+            t = length * i / steps
+            px = c + t * math.sin(angle)
+            py = c - t * math.cos(angle)
+            for dx in range(width):
+                x, y = round(px + dx * 0.5), round(py)
+                if 0 <= x < n and 0 <= y < n:
+                    img[y][x] = (colour, True)
+
+    for k in range(12):  # hour marks
+        a = k * math.pi / 6
+        x, y = round(c + (r - n / 6) * math.sin(a)), round(c - (r - n / 6) * math.cos(a))
+        img[y][x] = (GREY, True)
+    hand(0, r * 0.75, BLACK, 1 + n // 16)               # minutes at twelve
+    hand(math.pi * 2 / 3, r * 0.5, BLACK, 1 + n // 16)  # hours at four
+    hand(math.pi * 1.25, r * 0.8, RED, 1)               # seconds
+    return img
+
+
+def dib(n):
+    img = draw(n)
+    header = struct.pack('<IiiHHIIiiII', 40, n, 2 * n, 1, 4, 0, 0, 0, 0, 16, 0)
+    palette = b''.join(struct.pack('<BBBB', v & 255, v >> 8 & 255, v >> 16, 0) for v in PALETTE)
+    xor, andm = b'', b''
+    for row in reversed(img):  # bottom-up
+        bits = bytes((row[x][0] << 4) | row[x + 1][0] for x in range(0, n, 2))
+        xor += bits + b'\0' * (-len(bits) % 4)
+        mask = 0
+        for x in range(n):
+            mask = mask << 1 | (0 if row[x][1] else 1)
+        m = mask.to_bytes(n // 8, 'big')
+        andm += m + b'\0' * (-len(m) % 4)
+    return header + palette + xor + andm
+
+
+def main(path):
+    images = [dib(16), dib(32)]
+    out = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for n, data in zip((16, 32), images):
+        out += struct.pack('<BBBBHHII', n, n, 16, 0, 1, 4, len(data), offset)
+        offset += len(data)
+    with open(path, 'wb') as f:
+        f.write(out + b''.join(images))
+
+
+main(sys.argv[1] if len(sys.argv) > 1 else 'res/vorlandine.ico')

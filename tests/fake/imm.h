@@ -1,0 +1,3 @@
+#pragma once
+#include "windows.h"
+BOOL ImmDisableIME(DWORD);
