@@ -35,12 +35,14 @@ TEST_F(ClockTest, CaptionFormatsRoundingAndMarker)
 
 TEST_F(ClockTest, TickCountWrapsModulo2To32)
 {
-    fake::tick = 0xFFFFFF00u;                     // start 256 ms before the wrap
+    fake::tick = 0xFFFFF000u;                     // start 4.096 s before the wrap
     Send(WM_COMMAND, IDC_START_STOP, 1);
-    fake::tick = 0x100;                           // stop 256 ms after it
+    RefreshCaption(main, WM_TIMER, 1, 0x1000);    // 4.096 s after it
+    EXPECT_EQ(Caption(), Cp932("  0:00:08"));
+    fake::tick = 0x1000;
     Send(WM_COMMAND, IDC_START_STOP, 1);
-    EXPECT_EQ(Clock.AccumulatedMs, 512u);
-    EXPECT_EQ(Caption(), Cp932("  0:00:00.51"));
+    EXPECT_EQ(Clock.AccumulatedMs, 8192u);
+    EXPECT_EQ(Caption(), Cp932("  0:00:08.19"));
 
     Clock.AccumulatedMs = 0xFFFFFC18u;            // 2^32 - 1000 ms, counting
     Clock.RunState = Running, Clock.BaseTick = 0;
