@@ -121,12 +121,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     AddMenuItem(menu, 5, IDM_ARM, Labels[LabelArmStart]);
     Clock.LapButton = CreateButton(instance, IDC_LAP, Labels[LabelLap], bw, bw, bh);
 
-    // The tick is read only now, so that neither the time while the program
-    // was closed nor the start-up itself is counted into a stopped clock.
-    Clock.BaseTick = GetTickCount();
-    RefreshCaption(NULL, 0, 0, Clock.BaseTick);
+    RefreshCaption(NULL, 0, 0, Clock.BaseTick);  // at BaseTick: the loaded value
     // The posted toggle, handled first, makes a clock that was counting count
-    // on and stops any other.
+    // on and stops any other. The tick is read only now, so that neither the
+    // time while the program was closed nor the building of the window is
+    // counted into a stopped clock.
+    Clock.BaseTick = GetTickCount();
     Clock.RunState ^= 1;
     PostMessageA(main, WM_COMMAND, IDC_START_STOP, 0);
 

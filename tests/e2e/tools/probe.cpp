@@ -1,7 +1,7 @@
 // The end-to-end tests' eyes and hands inside Wine: reads what the clock
 // window shows, sends it messages no real input can make, and plays
 // "another program" to take activation away.
-//   probe show                  caption bytes, buttons, rectangle, system menu
+//   probe show                  caption, buttons (text, enabled, centre), window
 //   probe post|send MSG W L     PostMessageA / SendMessageA to the clock
 //   probe window                a plain window at (500, 300) until closed
 #include <windows.h>
@@ -13,7 +13,10 @@ static void ShowButton(HWND clock, int id, const char *name)
     HWND button = GetDlgItem(clock, id);
     char text[64] = "";
     GetWindowTextA(button, text, sizeof text);
-    printf("%s %s %d\n", name, text, IsWindowEnabled(button) ? 1 : 0);
+    RECT r;
+    GetWindowRect(button, &r);
+    printf("%s %s %d %ld %ld\n", name, text, IsWindowEnabled(button) ? 1 : 0,
+           (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 static int Show(HWND clock)
@@ -23,6 +26,12 @@ static int Show(HWND clock)
     printf("caption");
     for (int i = 0; i < n; i++)
         printf(" %02x", (unsigned char)text[i]);
+    printf("\ntext ");
+    for (int i = 0; i < n; i++)  // the full-width colon as ':'
+        if ((unsigned char)text[i] == 0x81 && text[i + 1] == 0x46)
+            putchar(':'), i++;
+        else
+            putchar(text[i]);
     printf("\n");
     ShowButton(clock, 0x8011, "start");
     ShowButton(clock, 0x8012, "lap");
@@ -30,6 +39,7 @@ static int Show(HWND clock)
     GetWindowRect(clock, &r);
     printf("rect %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     printf("iconic %d\n", IsIconic(clock) ? 1 : 0);
+    printf("visible %d\n", IsWindowVisible(clock) ? 1 : 0);
     printf("foreground %d\n", GetForegroundWindow() == clock ? 1 : 0);
     return 0;
 }
