@@ -121,20 +121,6 @@ TEST_F(ClockTest, LapSplitAndReset)
     }
 }
 
-TEST_F(ClockTest, HeldLapBlinksEachSecondWhileCounting)
-{
-    Clock.RunState = Running, fake::tick = 5120;
-    Send(WM_KEYDOWN, 'L', 1);
-    const char *seen[] = {"  -:00:05.12", "  0:00:05.12", "  -:00:05.12"};
-    for (const char *s : seen) {
-        fake::tick += 1000;
-        RefreshCaption(main, WM_TIMER, 1, fake::tick);
-        EXPECT_EQ(Caption(), Cp932(s));
-    }
-    Send(WM_KEYDOWN, 'S', 1);
-    EXPECT_EQ(Caption(), Cp932("  0:00:08.12"));
-}
-
 TEST_F(ClockTest, UnknownCommandGoesToDefaultAndKeepsModifiers)
 {
     Clock.ModifierFlags = ModReset;
@@ -143,57 +129,43 @@ TEST_F(ClockTest, UnknownCommandGoesToDefaultAndKeepsModifiers)
     EXPECT_EQ(Clock.ModifierFlags, ModReset);
 }
 
-TEST_F(ClockTest, AwayWithTheClockStopped)
+// The two roads: leaving starts a stopped clock, the return stops any clock.
+TEST_F(ClockTest, AwayTiming)
 {
-    Send(WM_KEYDOWN, 'A', 1);
-    EXPECT_EQ(Label(), "IAStart");
-    EXPECT_FALSE(fake::Of(startStop).enabled);
-    Send(WM_ACTIVATE, 2);                     // clicking our own caption: no change
-    EXPECT_EQ(fake::queued, 0);
-    EXPECT_EQ(Clock.ArmState, Armed);
-
-    fake::tick = 1000;
-    fake::focus = NULL;
-    Send(WM_ACTIVATE, WA_INACTIVE);           // the user goes elsewhere
-    Pump();
-    EXPECT_EQ(Clock.RunState, Running);
-    EXPECT_EQ(Label(), "&A_Stop");
-    EXPECT_FALSE(fake::Of(startStop).enabled || fake::Of(lap).enabled);
-    EXPECT_EQ(fake::focus, (HWND)NULL);       // never pulled back while away
-
-    fake::tick = 6000;
-    Send(WM_ACTIVATE, 1);                     // and comes back
-    Pump();
-    EXPECT_EQ(Clock.ArmState, Idle);
-    EXPECT_EQ(Label(), "&Start");
-    EXPECT_TRUE(fake::Of(startStop).enabled);
-    EXPECT_EQ(Caption(), Cp932("  0:00:05.00"));
-}
-
-TEST_F(ClockTest, AwayWithTheClockCounting)
-{
-    Clock.RunState = Running;
-    fake::keys[VK_CONTROL] = (SHORT)0x8000;
-    Send(WM_KEYDOWN, 'S', 1);                 // Ctrl+S arms as A does
-    EXPECT_EQ(Label(), "&A_Stop");
-    Send(WM_ACTIVATE, WA_INACTIVE);
-    ASSERT_EQ(fake::queued, 1);               // only the caption repaint
-    EXPECT_EQ(fake::queue[0].message, (UINT)WM_NCACTIVATE);
-    Pump();
-    Send(WM_ACTIVATE, 1);
-    Pump();
-    EXPECT_EQ(Clock.RunState, Stopped);
-    EXPECT_EQ(Clock.ArmState, Idle);
+    for (LONG run : {Stopped, Running}) {
+        SetUp();
+        Clock.RunState = run;
+        Send(WM_KEYDOWN, 'A', 1);
+        EXPECT_EQ(Label(), run ? "&A_Stop" : "IAStart");
+        EXPECT_FALSE(fake::Of(startStop).enabled || fake::Of(lap).enabled);
+        Send(WM_ACTIVATE, 2);                 // a click on our own caption: no change
+        EXPECT_EQ(fake::queued, 0);
+        fake::tick = 1000, fake::focus = NULL;
+        Send(WM_ACTIVATE, WA_INACTIVE);       // the user goes elsewhere
+        EXPECT_EQ(fake::queue[fake::queued - 1].message, (UINT)WM_NCACTIVATE);
+        Pump();
+        EXPECT_EQ(Clock.RunState, Running);
+        EXPECT_EQ(Label(), "&A_Stop");
+        EXPECT_EQ(fake::focus, (HWND)NULL);   // not pulled back while away
+        fake::tick = 6000;
+        Send(WM_ACTIVATE, 1);                 // and comes back
+        Pump();
+        EXPECT_EQ(Clock.ArmState, Idle);
+        EXPECT_EQ(Label(), "&Start");
+        EXPECT_TRUE(fake::Of(startStop).enabled);
+        EXPECT_EQ(Caption(), Cp932(run ? "  0:00:06.00" : "  0:00:05.00"));
+    }
 }
 
 TEST_F(ClockTest, KeysActAsUsualWhileArmed)
 {
-    Send(WM_KEYDOWN, 'A', 1);
+    fake::keys[VK_CONTROL] = (SHORT)0x8000;
+    Send(WM_KEYDOWN, 'S', 1);                 // Ctrl+S arms as A does
+    fake::keys[VK_CONTROL] = 0;
     Send(WM_KEYDOWN, 'S', 1);                 // starts at once, stays armed
-    EXPECT_EQ(Clock.RunState, Running);
-    EXPECT_EQ(Clock.ArmState, Armed);
     Send(WM_KEYDOWN, 'L', 1);
     EXPECT_EQ(Clock.RunState, LapHold);
+    EXPECT_EQ(Clock.ArmState, Armed);
     Send(WM_ACTIVATE, WA_INACTIVE);
     Send(WM_ACTIVATE, 1);
     Pump();                                   // the return stops it

@@ -20,16 +20,7 @@ TEST_F(ClockTest, RightClicksPostCommandsThatCountTheirModifier)
     EXPECT_EQ(fake::queued, 0);
 }
 
-TEST_F(ClockTest, OtherKeysOnlyGiveTheFocusBack)
-{
-    Clock.ModifierFlags = ModArm;
-    EXPECT_EQ(Send(WM_KEYDOWN, 'Q', 1), 0);
-    EXPECT_EQ(fake::focus, main);
-    EXPECT_EQ(Clock.ModifierFlags, 0);
-    EXPECT_EQ(fake::defaultMessage, 0u);
-}
-
-TEST_F(ClockTest, ArmMenuItemArmsOnlyWithAnLParam)
+TEST_F(ClockTest, ArmMenuItemArmsOnlyWithAnLParamAndOtherKeysDoNothing)
 {
     Send(WM_SYSCOMMAND, IDM_ARM, 0);              // a plain toggle
     EXPECT_EQ(Clock.RunState, Running);
@@ -37,6 +28,10 @@ TEST_F(ClockTest, ArmMenuItemArmsOnlyWithAnLParam)
     Send(WM_SYSCOMMAND, IDM_ARM, 1);
     EXPECT_EQ(Clock.ArmState, Armed);
     EXPECT_EQ(Send(WM_SYSCOMMAND, SC_CLOSE), fake::DefaultResult);
+    Clock.ModifierFlags = ModArm, fake::focus = NULL;
+    EXPECT_EQ(Send(WM_KEYDOWN, 'Q', 1), 0);       // only the command tail
+    EXPECT_TRUE(fake::focus == main && Clock.ModifierFlags == 0);
+    EXPECT_EQ(fake::defaultMessage, (UINT)WM_SYSCOMMAND);
 }
 
 TEST_F(ClockTest, SystemMenuFollowsTheClock)
@@ -102,12 +97,11 @@ TEST_F(ClockTest, PositionTrackingKeepsRightAndBottomOnScreen)
 }
 
 // Ending the session while counting saves the time up to that moment.
-struct ShutdownTest : ClockTest {};
-TEST_F(ShutdownTest, EndOfSessionSavesTheTimeCountedSoFar)
+TEST_F(ClockTest, EndOfSessionSavesTheTimeCountedSoFar)
 {
-    char exe[] = "/tmp/shutdownXXXXXX";
-    std::string dir = mkdtemp(exe), path = dir + "/tool.exe";
-    fake::modulePath = path.c_str();
+    char dir[] = "/tmp/shutdownXXXXXX";
+    std::string exe = std::string(mkdtemp(dir)) + "/tool.exe";
+    fake::modulePath = exe.c_str();
     fake::tick = 1000;
     Send(WM_KEYDOWN, 'S', 1);
     fake::tick = 4000;
@@ -115,9 +109,8 @@ TEST_F(ShutdownTest, EndOfSessionSavesTheTimeCountedSoFar)
     EXPECT_TRUE(fake::quit);
     Clock = ClockState();
     LoadSettings();
-    EXPECT_EQ(Clock.AccumulatedMs, 3000u);
-    EXPECT_EQ(Clock.RunState, Running);
-    EXPECT_EQ(system(("rm -rf " + dir).c_str()), 0);
+    EXPECT_TRUE(Clock.AccumulatedMs == 3000 && Clock.RunState == Running);
+    EXPECT_EQ(system(("rm -rf " + std::string(dir)).c_str()), 0);
 }
 
 // WinMain from a saved record; the fake's message loop ends when the posted
