@@ -1,0 +1,17 @@
+// The yardstick of the benchmark: a window with a caption and a message
+// loop, built the same way as the clock, and nothing else.
+#include <windows.h>
+
+extern "C" void WinMainCRTStartup()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "Minimal";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(WS_EX_TOPMOST, "Minimal", "minimal", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                             0, 0, 160, 60, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    MSG msg;
+    while (IsWindow(w) && GetMessageA(&msg, NULL, 0, 0))
+        DispatchMessageA(&msg);
+    ExitProcess(0);
+}
