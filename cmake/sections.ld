@@ -1,0 +1,50 @@
+/* The program in three sections, so that its headers fit the first
+   512-byte block of the file and little is lost to padding:
+
+     .text   code, constants and the read-only import tables;
+     .rsrc   resources first (the resource directory is the section's
+             start), then the import address table and the variables,
+             writable and not executable;
+     .reloc  base relocations, for ASLR.
+
+   ld finds the import directory and the import address table by the
+   symbols .idata$2 .. .idata$6, which it reads as image-relative addresses,
+   and the resource and relocation directories by the section names.  */
+SECTIONS
+{
+  . = SIZEOF_HEADERS;
+  . = ALIGN(__section_alignment__);
+  .text __image_base__ + __section_alignment__ :
+  {
+    *(.text) *(SORT(.text$*)) *(.text.*)
+    *(.rdata) *(SORT(.rdata$*)) *(.rdata.*)
+    . = ALIGN(4);
+    ".idata$2" = ABSOLUTE(. - __image_base__);
+    KEEP (SORT(*)(.idata$2))
+    KEEP (SORT(*)(.idata$3))
+    LONG (0); LONG (0); LONG (0); LONG (0); LONG (0);  /* ends the list */
+    ".idata$4" = ABSOLUTE(. - __image_base__);
+    KEEP (SORT(*)(.idata$4))
+    KEEP (SORT(*)(.idata$6))
+    KEEP (SORT(*)(.idata$7))
+  }
+  .rsrc BLOCK(__section_alignment__) :
+  {
+    KEEP (*(.rsrc))
+    KEEP (*(.rsrc$*))
+    . = ALIGN(8);
+    ".idata$5" = ABSOLUTE(. - __image_base__);
+    KEEP (SORT(*)(.idata$5))
+    ".idata$6" = ABSOLUTE(. - __image_base__);
+    *(.data) *(.data.*) *(SORT(.data$*))
+    *(.bss) *(.bss.*) *(COMMON)
+  }
+  .reloc BLOCK(__section_alignment__) :
+  {
+    *(.reloc)
+  }
+  /DISCARD/ :
+  {
+    *(.drectve) *(.note.GNU-stack) *(.gnu.lto_*) *(.debug*) *(.comment)
+  }
+}
