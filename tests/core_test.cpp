@@ -8,14 +8,19 @@ TEST_F(ClockTest, CaptionFormatsRoundingAndMarker)
 {
     const CaptionCase cases[] = {
         {Running, 3723456, 7, "", "  1:02:03", 7},
+        {Running, 994, 7, "", "  0:00:00", 7},
         {Running, 995, 7, "", "  0:00:01", 7},
+        {Stopped, 0, 7, "", "  0:00:00.00", 0},
         {Stopped, 994, 7, "", "  0:00:00.99", 99},
+        {Stopped, 995, 7, "", "  0:00:01.00", 100},
+        {Stopped, 3599994, 7, "", "  0:59:59.99", 359999},
         {Stopped, 3599995, 7, "", "  1:00:00.00", 360000},
         {Stopped, 442800000, 7, "", "123:00:00.00", 44280000},
         {LapHold, 99999, 512, "", "  -:00:05.12", 512},
         {LapHold, 99999, 512, "  -", "  0:00:05.12", 512},
         {LapHold, 0, 44280000, "  1", "12-:00:00.00", 44280000},
         {-2, 0, 4294967295u, "  -", "11930:27:52.95", 4294967295u},
+        {-2, 0, 3600000000u, "  1", "10-00:00:00.00", 3600000000u},
     };
     for (const CaptionCase &c : cases) {
         SetUp();
@@ -58,6 +63,7 @@ TEST_F(ClockTest, StartStopTransitionsAndButtons)
         {"start", Stopped, 0, 0, 0, 1, Running, Idle, 4000, "&Stop", true, true, TIMER_RUNNING},
         {"stop", Running, 0, 0, 0, 1, Stopped, Idle, 4500, "&Start", true, false, TIMER_PARKED},
         {"stop a lap", LapHold, 0, 0, 0, 1, Stopped, Idle, 4500, "&Start", true, false, TIMER_PARKED},
+        {"stop -2", -2, 0, 0, 0, 1, Stopped, Idle, 4500, "&Start", true, false, TIMER_PARKED},
         {"shift restarts", Stopped, 0, down, 0, 1, Running, Idle, 0, "&Stop", true, true, TIMER_RUNNING},
         {"shift only stops", Running, 0, down, 0, 1, Stopped, Idle, 4500, "&Start", true, false, TIMER_PARKED},
         {"ctrl arms", Stopped, 0, 0, down, 1, Stopped, Armed, 4000, "IAStart", false, false, 0},
@@ -115,6 +121,14 @@ TEST_F(ClockTest, LapSplitAndReset)
     }
 }
 
+TEST_F(ClockTest, UnknownCommandGoesToDefaultAndKeepsModifiers)
+{
+    Clock.ModifierFlags = ModReset;
+    EXPECT_EQ(Send(WM_COMMAND, 0x9999, 1), fake::DefaultResult);
+    EXPECT_EQ(fake::defaultMessage, (UINT)WM_COMMAND);
+    EXPECT_EQ(Clock.ModifierFlags, ModReset);
+}
+
 // The two roads: leaving starts a stopped clock, the return stops any clock.
 TEST_F(ClockTest, AwayTiming)
 {
@@ -141,4 +155,19 @@ TEST_F(ClockTest, AwayTiming)
         EXPECT_TRUE(fake::Of(startStop).enabled);
         EXPECT_EQ(Caption(), Cp932(run ? "  0:00:06.00" : "  0:00:05.00"));
     }
+}
+
+TEST_F(ClockTest, KeysActAsUsualWhileArmed)
+{
+    fake::keys[VK_CONTROL] = (SHORT)0x8000;
+    Send(WM_KEYDOWN, 'S', 1);                 // Ctrl+S arms as A does
+    fake::keys[VK_CONTROL] = 0;
+    Send(WM_KEYDOWN, 'S', 1);                 // starts at once, stays armed
+    Send(WM_KEYDOWN, 'L', 1);
+    EXPECT_EQ(Clock.RunState, LapHold);
+    EXPECT_EQ(Clock.ArmState, Armed);
+    Send(WM_ACTIVATE, WA_INACTIVE);
+    Send(WM_ACTIVATE, 1);
+    Pump();                                   // the return stops it
+    EXPECT_EQ(Clock.RunState, Stopped);
 }

@@ -1,6 +1,25 @@
 // The window procedure and the start-up sequence.
 #include "helpers.h"
 
+TEST_F(ClockTest, RightClicksPostCommandsThatCountTheirModifier)
+{
+    Clock.AccumulatedMs = 9000;
+    EXPECT_EQ(Send(WM_CONTEXTMENU, (WPARAM)startStop), 0);
+    EXPECT_EQ(Clock.ModifierFlags, ModReset);     // kept until the command runs
+    Pump();
+    EXPECT_EQ(Clock.RunState, Running);           // restarted from zero
+    EXPECT_EQ(Clock.AccumulatedMs, 0u);
+
+    fake::tick = 1230;
+    Send(WM_CONTEXTMENU, (WPARAM)lap);
+    Pump();
+    EXPECT_EQ(Clock.RunState, Running);           // a split, not a held lap
+    EXPECT_EQ(Clock.LapCs, 123u);
+
+    EXPECT_EQ(Send(WM_CONTEXTMENU, (WPARAM)main), fake::DefaultResult);
+    EXPECT_EQ(fake::queued, 0);
+}
+
 TEST_F(ClockTest, ArmMenuItemArmsOnlyWithAnLParamAndOtherKeysDoNothing)
 {
     Send(WM_SYSCOMMAND, IDM_ARM, 0);              // a plain toggle
@@ -75,6 +94,23 @@ TEST_F(ClockTest, PositionTrackingKeepsRightAndBottomOnScreen)
     fake::Of(main).rect = {700, 10, 850, 60};
     Send(WM_DISPLAYCHANGE);
     EXPECT_EQ(fake::Of(main).rect.right, 800);
+}
+
+// Ending the session while counting saves the time up to that moment.
+TEST_F(ClockTest, EndOfSessionSavesTheTimeCountedSoFar)
+{
+    char dir[] = "/tmp/shutdownXXXXXX";
+    std::string exe = std::string(mkdtemp(dir)) + "/tool.exe";
+    fake::modulePath = exe.c_str();
+    fake::tick = 1000;
+    Send(WM_KEYDOWN, 'S', 1);
+    fake::tick = 4000;
+    EXPECT_EQ(Send(WM_QUERYENDSESSION), TRUE);
+    EXPECT_TRUE(fake::quit);
+    Clock = ClockState();
+    LoadSettings();
+    EXPECT_TRUE(Clock.AccumulatedMs == 3000 && Clock.RunState == Running);
+    EXPECT_EQ(system(("rm -rf " + std::string(dir)).c_str()), 0);
 }
 
 // WinMain from a saved record; the fake's message loop ends when the posted

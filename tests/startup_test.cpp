@@ -9,6 +9,7 @@ TEST(SkipProgramName, CutsTheNameAndTheSpacesAfterIt)
 {
     const struct { const char *line, *arguments; } cases[] = {
         {"\"C:\\Program Files\\tool.exe\"  /S /M", "/S /M"},
+        {"\"C:\\tool.exe\"/S", "/S"},
         {"C:\\tool.exe /100*200", "/100*200"},
         {"\"C:\\Program Files\\tool.exe /S", ""},     // unclosed quote
         {" /S", ""},                                   // a leading space starts the name
@@ -30,11 +31,15 @@ TEST(ApplySwitches, SetsTheRecordAsTheLineSays)
         {"/ZS", 7, 8, 0, Running, 6},
         {"/S /N", 7, 8, 9, Running, 0},
         {"/SPN", 7, 8, 9, Stopped, 0},
+        {"/M/N /L", 7, 8, 9, LapHold, 0},
         {"/100*200", 100, 200, 9, LapHold, 6},
         {"/*50", 7, 50, 9, LapHold, 6},
+        {"/100", 100, 8, 9, LapHold, 6},
         {"/100 200", 200, 8, 9, LapHold, 6},
         {"/100S", 100, 8, 9, LapHold, 6},       // the S after a number is consumed
         {"/S100", 100, 8, 9, Running, 6},
+        {"/100*200S", 100, 200, 9, LapHold, 6},
+        {"/5*", 5, 8, 9, LapHold, 6},
         {"S Z /s /z", 7, 8, 9, LapHold, 6},     // outside a group, or lower case
         {"/-5", 5, 8, 9, LapHold, 6},
         {"/2147483648", 7, 8, 9, LapHold, 6},   // wraps negative: ignored
@@ -97,6 +102,32 @@ TEST_F(SettingsTest, SavesTheRecordByteForByteAndLoadsItBack)
     Clock = ClockState();
     LoadSettings();
     EXPECT_EQ(memcmp(&Clock, Record().data(), 32), 0);
+}
+
+TEST_F(SettingsTest, FileNameReplacesTheLastThreeCharacters)
+{
+    for (const char *name : {"/tool.exe", "/tool.bin", "/toolexe"}) {
+        exe = dir + name;
+        fake::modulePath = exe.c_str();
+        SaveSettings();
+    }
+    EXPECT_EQ(access((dir + "/tool.QNF").c_str(), F_OK), 0);
+    EXPECT_EQ(access((dir + "/toolQNF").c_str(), F_OK), 0);
+}
+
+TEST_F(SettingsTest, ShortAndLongFiles)
+{
+    LoadSettings();                               // no file: the defaults stay
+    EXPECT_EQ(Clock.RunState, 0);
+    Write(std::string("\x05\x00\x00\x00\x06\x00\x00", 7));
+    LoadSettings();
+    EXPECT_EQ(Clock.WindowRect.left, 5);
+    EXPECT_EQ(Clock.WindowRect.top, 6);           // the seven bytes, no more
+    EXPECT_EQ(Clock.WindowRect.right, 0);
+    Write(std::string(40, 'x'));
+    SetRecord();
+    SaveSettings();
+    EXPECT_EQ(Read(), Record() + "xxxxxxxx");      // the tail is kept
 }
 
 TEST_F(SettingsTest, FilesThatCannotBeOpenedChangeNothing)
