@@ -7,9 +7,10 @@
              writable and not executable;
      .reloc  base relocations, for ASLR.
 
-   ld finds the import directory and the import address table by the
-   symbols .idata$2 .. .idata$6, which it reads as image-relative addresses,
-   and the resource and relocation directories by the section names.  */
+   ld finds the import directory by the symbols .idata$2 (start) and
+   .idata$4 (end), and the import address table by .idata$5 (start) and
+   .idata$6 (end); it reads them as image-relative addresses. It finds the
+   resource and relocation directories by the section names.  */
 SECTIONS
 {
   . = SIZEOF_HEADERS;
