@@ -1,3 +1,0 @@
-#pragma once
-#include "windows.h"
-BOOL ImmDisableIME(DWORD);

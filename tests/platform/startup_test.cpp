@@ -1,0 +1,89 @@
+// The command line, and the settings file on real files.
+#include "platform.h"
+
+TEST_CASE("the command line: the program's name cut off, the switches applied")
+{
+    // Over a saved record at (7, 8), 9 ms, LapHold, minimized; the result as
+    // "left top AccumulatedMs RunState ShowState".
+    const struct { const char *line, *record; } cases[] = {
+        {"\"C:\\Program Files\\t.exe\"  /S /N", "7 8 9 1 0"},  // a space does not end a group
+        {"\"C:\\t.exe\"/ZS", "7 8 0 1 6"},
+        {"\"C:\\Program Files\\t.exe /S", "7 8 9 -1 6"},       // unclosed quote
+        {" /S", "7 8 9 -1 6"},                                  // a leading space starts the name
+        {"t.exe\t/S", "7 8 9 -1 6"},                            // a tab does not end it
+        {"", "7 8 9 -1 6"},
+        {"t /SPN", "7 8 9 0 0"},
+        {"t /N/SLM", "7 8 9 -1 6"},
+        {"t /100*200", "100 200 9 -1 6"},
+        {"t /*50", "7 50 9 -1 6"},
+        {"t /100", "100 8 9 -1 6"},
+        {"t /100 200", "200 8 9 -1 6"},
+        {"t /100S", "100 8 9 -1 6"},                            // the S after a number is consumed
+        {"t /S100", "100 8 9 1 6"},
+        {"t /100*200S", "100 200 9 -1 6"},
+        {"t /5*", "5 8 9 -1 6"},
+        {"t S Z /s /z", "7 8 9 -1 6"},                          // outside a group, or lower case
+        {"t /-5", "5 8 9 -1 6"},
+        {"t /2147483648", "7 8 9 -1 6"},                        // wraps negative: ignored
+        {"t /21474836480", "0 8 9 -1 6"},                       // restarts from 0 after the wrap
+        {"t /*2147483647P", "7 2147483647 9 -1 6"},
+    };
+    for (auto &c : cases) {
+        Clock = ClockState();
+        Clock.WindowRect = {7, 8, 0, 0};
+        Clock.AccumulatedMs = 9, Clock.RunState = LapHold, Clock.ShowState = 6;
+        std::string line = c.line;
+        ApplySwitches(SkipProgramName(&line[0]));
+        char record[64];
+        wsprintfA(record, "%ld %ld %lu %ld %ld", Clock.WindowRect.left, Clock.WindowRect.top,
+                  Clock.AccumulatedMs, Clock.RunState, Clock.ShowState);
+        CHECK_MESSAGE(std::string(record) == c.record, c.line);
+    }
+}
+
+static const std::string Record("\x01\x00\x00\x00\xfe\xff\xff\xff\x03\x01\x00\x00\x04\x00\x00\x80"
+                                "\x78\x56\x34\x12\x06\x00\x00\x00\xff\xff\xff\xff\x06\x00\x00\x00", 32);
+static std::string Saved() { return std::string((char *)&Clock, sizeof(StateRecord)); }
+
+TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte, beside the program")
+{
+    memcpy(&Clock, Record.data(), 32);
+    SaveSettings();
+    CHECK(Read() == Record);
+    Clock = ClockState();
+    LoadSettings();
+    CHECK(Saved() == Record);
+    Write(std::string(40, 'x'));                 // a longer file keeps its tail
+    SaveSettings();
+    CHECK(Read() == Record + "xxxxxxxx");
+    Write(std::string("\x05\0\0\0\x06\0\0", 7));
+    Clock = ClockState();
+    LoadSettings();                              // a shorter one fills what it has
+    CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(27, 0));
+    for (const char *name : {"tool.bin", "toolexe"}) {
+        Sub.modulePath = name;                   // its last three characters become QNF
+        SaveSettings();
+    }
+    CHECK(Read("tool.QNF") + Read("toolQNF") == Saved() + Saved());
+}
+
+// A path that filled the buffer was cut off: the name beside it is not the
+// program's, and the buffer has no room left to change it.
+TEST_CASE_FIXTURE(Fixture, "a file that cannot be opened, or a cut-off path, changes nothing")
+{
+    Write(Record);
+    HANDLE held = CreateFileA("clock.QNF", GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    LoadSettings();                              // open elsewhere, not shared
+    Clock.RunState = Running;
+    SaveSettings();
+    CloseHandle(held);
+    CHECK(Read() == Record);
+    std::string cut(SETTINGS_PATH_SIZE + 4, 'a');
+    for (const char *path : {"missing\\clock.exe", cut.c_str()}) {
+        Sub.modulePath = path;
+        SaveSettings();
+        LoadSettings();
+    }
+    CHECK(Saved() == std::string(24, 0) + std::string("\1\0\0\0\0\0\0\0", 8));
+    CHECK(GetLastError() == ERROR_INSUFFICIENT_BUFFER);  // no file call followed the cut path
+}

@@ -1,0 +1,50 @@
+// The program calls Win32 through import pointers. A pointer defined here
+// puts the test's function in the system's place: the linker takes this
+// definition over the import library's. The rest of Win32 stays real.
+#include "platform.h"
+
+Substitutes Sub;
+
+#define REAL(dll, name) ((decltype(&name))(void *)GetProcAddress(GetModuleHandleA(dll), #name))
+
+static DWORD WINAPI Tick() { return Sub.tick; }
+static SHORT WINAPI KeyState(int key) { return Sub.keys[key & 0xFF]; }
+
+static UINT_PTR WINAPI Timer(HWND window, UINT_PTR id, UINT period, TIMERPROC proc)
+{
+    Sub.timerPeriod = period;
+    return REAL("user32", SetTimer)(window, id, period, proc);
+}
+
+// As Windows does with a short buffer: size - 1 characters, and size returned.
+static DWORD WINAPI ModulePath(HMODULE, LPSTR path, DWORD size)
+{
+    lstrcpynA(path, Sub.modulePath, size);
+    DWORD length = lstrlenA(Sub.modulePath);
+    if (length < size)
+        return length;
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return size;
+}
+
+static BOOL WINAPI Parameters(UINT action, UINT size, PVOID data, UINT flags)
+{
+    return !Sub.noIconTitleFont && REAL("user32", SystemParametersInfoA)(action, size, data, flags);
+}
+
+static int WINAPI ObjectInfo(HANDLE object, int size, LPVOID data)
+{
+    return Sub.noStockFont ? 0 : REAL("gdi32", GetObjectA)(object, size, data);
+}
+
+#ifdef _WIN64
+#define IMPORT(name, bytes) asm("__imp_" #name)
+#else
+#define IMPORT(name, bytes) asm("__imp__" #name "@" #bytes)
+#endif
+void *ImportTick IMPORT(GetTickCount, 0) = (void *)Tick;
+void *ImportKeyState IMPORT(GetAsyncKeyState, 4) = (void *)KeyState;
+void *ImportTimer IMPORT(SetTimer, 16) = (void *)Timer;
+void *ImportModulePath IMPORT(GetModuleFileNameA, 12) = (void *)ModulePath;
+void *ImportParameters IMPORT(SystemParametersInfoA, 16) = (void *)Parameters;
+void *ImportObjectInfo IMPORT(GetObjectA, 12) = (void *)ObjectInfo;

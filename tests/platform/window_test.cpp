@@ -1,0 +1,140 @@
+// The window procedure and the start-up sequence, on the real window.
+#include "platform.h"
+
+TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each time it opens")
+{
+    Start();
+    HMENU menu = GetSystemMenu(Clock.MainWindow, FALSE);
+    char ids[64] = "", text[16];
+    for (int i = 0; i < 8; i++)                  // Wine adds "About Wine" below
+        wsprintfA(ids + lstrlenA(ids), "%x ", GetMenuItemID(menu, i));
+    CHECK(std::string(ids) == "f120 f010 f020 800f 8013 8014 0 f060 ");
+    GetMenuStringA(menu, IDM_RESET, text, sizeof text, MF_BYCOMMAND);
+    CHECK(std::string(text) == "&ZReset");
+    const struct { bool iconic; LONG run, arm; UINT minimize, arm_item; const char *text; } cases[] = {
+        {false, Stopped, Idle, MF_ENABLED, MF_ENABLED, "IAStart"},
+        {true, Running, Armed, MF_GRAYED, MF_GRAYED, "&A_Stop"},
+        {false, LapHold, Fired, MF_ENABLED, MF_GRAYED, "&A_Stop"},
+        {false, -2, Idle, MF_ENABLED, MF_ENABLED, "IAStart"},
+    };
+    for (auto &c : cases) {
+        INFO(c.text);
+        ShowWindow(Clock.MainWindow, c.iconic ? SW_MINIMIZE : SW_RESTORE);
+        Clock.RunState = c.run, Clock.ArmState = c.arm, Clock.ModifierFlags = 3;
+        CHECK(Send(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(0, TRUE)) == 0);
+        CHECK((GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED) == c.minimize);
+        CHECK((GetMenuState(menu, IDM_ARM, MF_BYCOMMAND) & MF_GRAYED) == c.arm_item);
+        GetMenuStringA(menu, IDM_ARM, text, sizeof text, MF_BYCOMMAND);
+        CHECK(std::string(text) == c.text);
+        CHECK(Clock.ModifierFlags == 0);
+    }
+    Send(WM_SYSCOMMAND, SC_CLOSE);               // the default procedure closes
+    CHECK(Read().size() == 32);
+}
+
+TEST_CASE_FIXTURE(Fixture, "moves keep the right and bottom edges on the screen")
+{
+    Start();
+    RECT r;
+    GetWindowRect(Clock.MainWindow, &r);
+    LONG right = GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left);
+    LONG bottom = GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top);
+    const struct { LONG x, y, xAfter, yAfter; } cases[] = {
+        {100, 50, 100, 50},
+        {right + 10, bottom + 2, right, bottom},
+        {right, bottom, right, bottom},          // on the edge is not past it
+        {-50, -20, -50, -20},                    // the left and top are free
+    };
+    for (auto &c : cases) {
+        INFO(c.x);
+        SetWindowPos(Clock.MainWindow, NULL, c.x, c.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        GetWindowRect(Clock.MainWindow, &r);
+        CHECK((r.left == c.xAfter && r.top == c.yAfter));
+        CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
+        CHECK(Clock.ShowState == ShowNormal);
+    }
+    ShowWindow(Clock.MainWindow, SW_MINIMIZE);   // the rectangle from before stays
+    CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
+    CHECK(Clock.ShowState == ShowMinimized);
+    ShowWindow(Clock.MainWindow, SW_RESTORE);
+    Clock.WindowRect = RECT();
+    Send(WM_DISPLAYCHANGE);                      // reads the rectangle again
+    CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
+}
+
+TEST_CASE_FIXTURE(Fixture, "ending the session saves the time counted so far")
+{
+    Start();
+    Send(WM_KEYDOWN, 'S', 1);
+    Sub.tick += 3000;
+    CHECK(Send(WM_QUERYENDSESSION) == TRUE);
+    CHECK(!IsWindow(Clock.MainWindow));
+    CHECK(Read().substr(16, 12) == std::string("\xb8\x0b\0\0\0\0\0\0\1\0\0\0", 12));
+}
+
+TEST_CASE("start-up: the clock resumed, the window placed and shown as the file and switches say")
+{
+    // From the file of a clock at 5 s (LapCs 123) at (40, 30). The window as
+    // "left top (when restored), minimized, maximized, active".
+    const struct { LONG run, show; const char *arguments, *window, *state; } cases[] = {
+        {Stopped, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
+        {LapHold, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
+        {Running, 0, "/100", "100 30 0 0 1", "  0:00:05|&Stop 1 1|1 0 5000 123 0|1000|1"},
+        {Stopped, 6, "", "40 30 1 0 0", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0"},
+        {Stopped, -1, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // damaged:
+        {Stopped, 2, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},   // neither
+        {Stopped, 5, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},   // hidden nor
+    };                                                                                        // maximized
+    for (auto &c : cases) {
+        INFO(c.show);
+        Fixture f;
+        Clock.AccumulatedMs = 5000, Clock.LapCs = 123, Clock.RunState = c.run, Clock.ShowState = c.show;
+        Clock.WindowRect = {40, 30, 0, 0};
+        SaveSettings();
+        Clock = ClockState();
+        f.Start(c.arguments);
+        HWND main = Clock.MainWindow;
+        WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
+        GetWindowPlacement(main, &p);
+        char window[64];
+        wsprintfA(window, "%ld %ld %d %d %d", p.rcNormalPosition.left, p.rcNormalPosition.top,
+                  IsIconic(main) != 0, IsZoomed(main) != 0, GetActiveWindow() == main);
+        CHECK(std::string(window) == c.window);
+        CHECK(State() == c.state);
+        if (c.run == Running) {                  // the time while closed is not counted
+            RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);
+            CHECK(Caption() == "  0:00:07");
+        }
+    }
+}
+
+TEST_CASE_FIXTURE(Fixture, "the window: two buttons sized from the icon-title font, else the stock font, else none")
+{
+    LOGFONTA icon, stock;
+    SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof icon, &icon, 0);
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    REQUIRE((icon.lfHeight < 0 && stock.lfHeight < 0));
+    for (LONG h : {2 - icon.lfHeight, -stock.lfHeight}) {
+        Start();
+        LONG bw = 5 * h + 4, bh = h + 10;
+        RECT r, a, b;
+        GetClientRect(Clock.MainWindow, &r);
+        GetWindowRect(Clock.StartStopButton, &a);
+        GetWindowRect(Clock.LapButton, &b);
+        MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&a, 2);
+        MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&b, 2);
+        CHECK((r.right == 2 * bw && r.bottom == bh));
+        CHECK((a.left == 0 && a.top == 0 && a.right == bw && a.bottom == bh));
+        CHECK((b.left == bw && b.top == 0 && b.right == 2 * bw && b.bottom == bh));
+        CHECK(SendMessageA(Clock.LapButton, WM_GETFONT, 0, 0) == (LRESULT)Clock.CaptionFont);
+        CHECK((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+        DestroyWindow(Clock.MainWindow);
+        Sub.noIconTitleFont = true;
+    }
+    CHECK(IsProcessDPIAware());
+    DeleteFileA("clock.QNF");
+    Sub.noStockFont = true;
+    Start();
+    CHECK(FindWindowA("Vorlandine", NULL) == NULL);
+    CHECK(Read().empty());
+}
