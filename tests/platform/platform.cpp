@@ -7,19 +7,16 @@
 Fixture::Fixture()
 {
     Clock = ClockState(), Sub = Substitutes();
-    Sub.tick = 100000, Sub.modulePath = "clock.exe";
     DeleteFileA("clock.QNF");
 }
 
 Fixture::~Fixture()
 {
     DestroyWindow(Clock.MainWindow);
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ;
+    Pump();  // and the quit that WM_DESTROY posted
 }
 
-void Fixture::Start(const char *arguments)
+void Start(const char *arguments)
 {
     std::string line = arguments;
     PostQuitMessage(0);  // Wine hands it out after the command WinMain posts

@@ -10,12 +10,12 @@
 #include "../../startup/startup.h"
 
 struct Substitutes {
-    DWORD tick;              // GetTickCount
-    SHORT keys[256];         // GetAsyncKeyState
-    UINT timerPeriod;        // the last SetTimer's period, seen on its way
-    const char *modulePath;  // GetModuleFileNameA, cut as Windows cuts it
-    bool noIconTitleFont;    // SystemParametersInfoA fails
-    bool noStockFont;        // GetObjectA fails
+    DWORD tick = 100000;                   // GetTickCount
+    SHORT keys[256] = {};                  // GetAsyncKeyState
+    UINT timerPeriod = 0;                  // the last SetTimer's period, seen on its way
+    const char *modulePath = "clock.exe";  // GetModuleFileNameA, cut as Windows cuts it
+    bool noIconTitleFont = false;          // SystemParametersInfoA fails
+    bool noStockFont = false;              // GetObjectA fails
 };
 extern Substitutes Sub;
 
@@ -24,8 +24,8 @@ extern Substitutes Sub;
 struct Fixture {
     Fixture();
     ~Fixture();
-    void Start(const char *arguments = "");  // WinMain, up to its first command
 };
+void Start(const char *arguments = "");  // WinMain, up to its first command
 void Pump();  // the posted messages, as the message loop handles them
 LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::string Caption();  // as the user reads it, ':' for the full-width colon

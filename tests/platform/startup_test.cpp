@@ -4,38 +4,39 @@
 TEST_CASE("the command line: the program's name cut off, the switches applied")
 {
     // Over a saved record at (7, 8), 9 ms, LapHold, minimized; the result as
-    // "left top AccumulatedMs RunState ShowState".
+    // "arguments|left top AccumulatedMs RunState ShowState".
     const struct { const char *line, *record; } cases[] = {
-        {"\"C:\\Program Files\\t.exe\"  /S /N", "7 8 9 1 0"},  // a space does not end a group
-        {"\"C:\\t.exe\"/ZS", "7 8 0 1 6"},
-        {"\"C:\\Program Files\\t.exe /S", "7 8 9 -1 6"},       // unclosed quote
-        {" /S", "7 8 9 -1 6"},                                  // a leading space starts the name
-        {"t.exe\t/S", "7 8 9 -1 6"},                            // a tab does not end it
-        {"", "7 8 9 -1 6"},
-        {"t /SPN", "7 8 9 0 0"},
-        {"t /N/SLM", "7 8 9 -1 6"},
-        {"t /100*200", "100 200 9 -1 6"},
-        {"t /*50", "7 50 9 -1 6"},
-        {"t /100", "100 8 9 -1 6"},
-        {"t /100 200", "200 8 9 -1 6"},
-        {"t /100S", "100 8 9 -1 6"},                            // the S after a number is consumed
-        {"t /S100", "100 8 9 1 6"},
-        {"t /100*200S", "100 200 9 -1 6"},
-        {"t /5*", "5 8 9 -1 6"},
-        {"t S Z /s /z", "7 8 9 -1 6"},                          // outside a group, or lower case
-        {"t /-5", "5 8 9 -1 6"},
-        {"t /2147483648", "7 8 9 -1 6"},                        // wraps negative: ignored
-        {"t /21474836480", "0 8 9 -1 6"},                       // restarts from 0 after the wrap
-        {"t /*2147483647P", "7 2147483647 9 -1 6"},
+        {"\"C:\\Program Files\\t.exe\"  /S /N", "/S /N|7 8 9 1 0"},  // a space does not end a group
+        {"\"C:\\t.exe\"/ZS", "/ZS|7 8 0 1 6"},
+        {"\"C:\\Program Files\\t.exe /S", "|7 8 9 -1 6"},  // unclosed quote
+        {" /S", "|7 8 9 -1 6"},  // a leading space starts the name
+        {"t.exe\t/S", "|7 8 9 -1 6"},  // a tab does not end it
+        {"", "|7 8 9 -1 6"},
+        {"t /SPN", "/SPN|7 8 9 0 0"},
+        {"t /N/SLM", "/N/SLM|7 8 9 -1 6"},
+        {"t /100*200", "/100*200|100 200 9 -1 6"},
+        {"t /*50", "/*50|7 50 9 -1 6"},
+        {"t /100", "/100|100 8 9 -1 6"},
+        {"t /100 200", "/100 200|200 8 9 -1 6"},
+        {"t /100S", "/100S|100 8 9 -1 6"},  // the S after a number is consumed
+        {"t /S100", "/S100|100 8 9 1 6"},
+        {"t /100*200S", "/100*200S|100 200 9 -1 6"},
+        {"t /5*", "/5*|5 8 9 -1 6"},
+        {"t S Z /s /z", "S Z /s /z|7 8 9 -1 6"},  // outside a group, or lower case
+        {"t /-5", "/-5|5 8 9 -1 6"},
+        {"t /2147483648", "/2147483648|7 8 9 -1 6"},  // wraps negative: ignored
+        {"t /21474836480", "/21474836480|0 8 9 -1 6"},  // restarts from 0 after the wrap
+        {"t /*2147483647P", "/*2147483647P|7 2147483647 9 -1 6"},
     };
     for (auto &c : cases) {
         Clock = ClockState();
         Clock.WindowRect = {7, 8, 0, 0};
         Clock.AccumulatedMs = 9, Clock.RunState = LapHold, Clock.ShowState = 6;
         std::string line = c.line;
-        ApplySwitches(SkipProgramName(&line[0]));
+        LPSTR arguments = SkipProgramName(&line[0]);
+        ApplySwitches(arguments);
         char record[64];
-        wsprintfA(record, "%ld %ld %lu %ld %ld", Clock.WindowRect.left, Clock.WindowRect.top,
+        wsprintfA(record, "%s|%ld %ld %lu %ld %ld", arguments, Clock.WindowRect.left, Clock.WindowRect.top,
                   Clock.AccumulatedMs, Clock.RunState, Clock.ShowState);
         CHECK_MESSAGE(std::string(record) == c.record, c.line);
     }

@@ -5,12 +5,14 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
 {
     Start();
     HMENU menu = GetSystemMenu(Clock.MainWindow, FALSE);
-    char ids[64] = "", text[16];
-    for (int i = 0; i < 8; i++)                  // Wine adds "About Wine" below
-        wsprintfA(ids + lstrlenA(ids), "%x ", GetMenuItemID(menu, i));
-    CHECK(std::string(ids) == "f120 f010 f020 800f 8013 8014 0 f060 ");
-    GetMenuStringA(menu, IDM_RESET, text, sizeof text, MF_BYCOMMAND);
-    CHECK(std::string(text) == "&ZReset");
+    char items[128] = "";
+    for (int i = 0; i < 8; i++) {                // Wine adds "About Wine" below
+        char *end = items + lstrlenA(items);
+        end += wsprintfA(end, "%x ", GetMenuItemID(menu, i));
+        if (GetMenuItemID(menu, i) >> 12 == 8)   // our own items, by text
+            GetMenuStringA(menu, i, end, 16, MF_BYPOSITION), lstrcatA(end, " ");
+    }
+    CHECK(std::string(items) == "f120 f010 f020 800f  8013 &ZReset 8014 IAStart 0 f060 ");
     const struct { bool iconic; LONG run, arm; UINT minimize, arm_item; const char *text; } cases[] = {
         {false, Stopped, Idle, MF_ENABLED, MF_ENABLED, "IAStart"},
         {true, Running, Armed, MF_GRAYED, MF_GRAYED, "&A_Stop"},
@@ -24,9 +26,9 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
         CHECK(Send(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(0, TRUE)) == 0);
         CHECK((GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED) == c.minimize);
         CHECK((GetMenuState(menu, IDM_ARM, MF_BYCOMMAND) & MF_GRAYED) == c.arm_item);
+        char text[16];
         GetMenuStringA(menu, IDM_ARM, text, sizeof text, MF_BYCOMMAND);
-        CHECK(std::string(text) == c.text);
-        CHECK(Clock.ModifierFlags == 0);
+        CHECK((text == std::string(c.text) && Clock.ModifierFlags == 0));
     }
     Send(WM_SYSCOMMAND, SC_CLOSE);               // the default procedure closes
     CHECK(Read().size() == 32);
@@ -49,26 +51,18 @@ TEST_CASE_FIXTURE(Fixture, "moves keep the right and bottom edges on the screen"
         INFO(c.x);
         SetWindowPos(Clock.MainWindow, NULL, c.x, c.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         GetWindowRect(Clock.MainWindow, &r);
-        CHECK((r.left == c.xAfter && r.top == c.yAfter));
+        CHECK((r.left == c.xAfter && r.top == c.yAfter && Clock.ShowState == ShowNormal));
         CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
-        CHECK(Clock.ShowState == ShowNormal);
     }
     ShowWindow(Clock.MainWindow, SW_MINIMIZE);   // the rectangle from before stays
-    CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
-    CHECK(Clock.ShowState == ShowMinimized);
+    CHECK((memcmp(&r, &Clock.WindowRect, sizeof r) == 0 && Clock.ShowState == ShowMinimized));
     ShowWindow(Clock.MainWindow, SW_RESTORE);
     Clock.WindowRect = RECT();
     Send(WM_DISPLAYCHANGE);                      // reads the rectangle again
     CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
-}
-
-TEST_CASE_FIXTURE(Fixture, "ending the session saves the time counted so far")
-{
-    Start();
-    Send(WM_KEYDOWN, 'S', 1);
+    Send(WM_KEYDOWN, 'S', 1);                    // ending the session saves the time so far
     Sub.tick += 3000;
-    CHECK(Send(WM_QUERYENDSESSION) == TRUE);
-    CHECK(!IsWindow(Clock.MainWindow));
+    CHECK((Send(WM_QUERYENDSESSION) == TRUE && !IsWindow(Clock.MainWindow)));
     CHECK(Read().substr(16, 12) == std::string("\xb8\x0b\0\0\0\0\0\0\1\0\0\0", 12));
 }
 
@@ -81,10 +75,9 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         {LapHold, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
         {Running, 0, "/100", "100 30 0 0 1", "  0:00:05|&Stop 1 1|1 0 5000 123 0|1000|1"},
         {Stopped, 6, "", "40 30 1 0 0", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0"},
-        {Stopped, -1, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // damaged:
-        {Stopped, 2, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},   // neither
-        {Stopped, 5, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},   // hidden nor
-    };                                                                                        // maximized
+        {Stopped, 2, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // damaged: neither
+        {Stopped, 5, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // hidden nor maximized
+    };
     for (auto &c : cases) {
         INFO(c.show);
         Fixture f;
@@ -92,19 +85,16 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         Clock.WindowRect = {40, 30, 0, 0};
         SaveSettings();
         Clock = ClockState();
-        f.Start(c.arguments);
+        Start(c.arguments);
         HWND main = Clock.MainWindow;
         WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
         GetWindowPlacement(main, &p);
         char window[64];
         wsprintfA(window, "%ld %ld %d %d %d", p.rcNormalPosition.left, p.rcNormalPosition.top,
                   IsIconic(main) != 0, IsZoomed(main) != 0, GetActiveWindow() == main);
-        CHECK(std::string(window) == c.window);
-        CHECK(State() == c.state);
-        if (c.run == Running) {                  // the time while closed is not counted
-            RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);
-            CHECK(Caption() == "  0:00:07");
-        }
+        CHECK((window == std::string(c.window) && State() == c.state));
+        RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);  // the time while closed is not counted
+        CHECK((c.run != Running || Caption() == "  0:00:07"));
     }
 }
 
@@ -117,15 +107,13 @@ TEST_CASE_FIXTURE(Fixture, "the window: two buttons sized from the icon-title fo
     for (LONG h : {2 - icon.lfHeight, -stock.lfHeight}) {
         Start();
         LONG bw = 5 * h + 4, bh = h + 10;
-        RECT r, a, b;
-        GetClientRect(Clock.MainWindow, &r);
-        GetWindowRect(Clock.StartStopButton, &a);
-        GetWindowRect(Clock.LapButton, &b);
-        MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&a, 2);
-        MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&b, 2);
-        CHECK((r.right == 2 * bw && r.bottom == bh));
-        CHECK((a.left == 0 && a.top == 0 && a.right == bw && a.bottom == bh));
-        CHECK((b.left == bw && b.top == 0 && b.right == 2 * bw && b.bottom == bh));
+        RECT r[3];
+        GetClientRect(Clock.MainWindow, &r[0]);
+        GetWindowRect(Clock.StartStopButton, &r[1]);
+        GetWindowRect(Clock.LapButton, &r[2]);
+        MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&r[1], 4);
+        RECT expected[3] = {{0, 0, 2 * bw, bh}, {0, 0, bw, bh}, {bw, 0, 2 * bw, bh}};
+        CHECK(memcmp(r, expected, sizeof r) == 0);
         CHECK(SendMessageA(Clock.LapButton, WM_GETFONT, 0, 0) == (LRESULT)Clock.CaptionFont);
         CHECK((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
         DestroyWindow(Clock.MainWindow);
@@ -135,6 +123,5 @@ TEST_CASE_FIXTURE(Fixture, "the window: two buttons sized from the icon-title fo
     DeleteFileA("clock.QNF");
     Sub.noStockFont = true;
     Start();
-    CHECK(FindWindowA("Vorlandine", NULL) == NULL);
-    CHECK(Read().empty());
+    CHECK((FindWindowA("Vorlandine", NULL) == NULL && Read().empty()));
 }
