@@ -27,7 +27,7 @@ SECTIONS
     ".idata$4" = ABSOLUTE(. - __image_base__);
     KEEP (SORT(*)(.idata$4))
     KEEP (SORT(*)(.idata$6))
-    KEEP (SORT(*)(.idata$7))
+    KEEP (SORT(*:*t.o)(.idata$7))
   }
   .rsrc BLOCK(__section_alignment__) :
   {
@@ -47,5 +47,6 @@ SECTIONS
   /DISCARD/ :
   {
     *(.drectve) *(.note.GNU-stack) *(.gnu.lto_*) *(.debug*) *(.comment)
+    *(.idata$7)
   }
 }
