@@ -6,15 +6,27 @@
 static const char RunningFormat[] = "%3d\x81\x46%02d\x81\x46%02d";
 static const char FullFormat[]    = "%3d\x81\x46%02d\x81\x46%02d.%02d";
 
+// The window shows U+FF1A for the colon on every code page: the caption is
+// ASCII apart from the pair 0x81 0x46, so it needs no code page table. It
+// goes in through the default procedure's Unicode entry, because
+// SetWindowTextW would hand it to this ANSI window in the ANSI code page.
 static void ShowCaption()
 {
-    SetWindowTextA(Clock.MainWindow, Clock.CaptionBuffer);
+    WCHAR text[CAPTION_SIZE];
+    WCHAR *out = text;
+    for (const char *in = Clock.CaptionBuffer; *in; in++)
+        *out++ = *in == '\x81' ? (in++, 0xFF1A) : *in;
+    *out = 0;
+    DefWindowProcW(Clock.MainWindow, WM_SETTEXT, 0, (LPARAM)text);
 }
 
-// The timer procedure too; window, message and id are not used: the caption
-// always goes to the main window.
-void CALLBACK RefreshCaption(HWND, UINT, UINT_PTR, DWORD tick)
+// The timer procedure too; window and id are not used: the caption always
+// goes to the main window. The timer of a stopped clock is parked, not
+// killed, and still fires after 24.9 days: a stopped caption stays as it is.
+void CALLBACK RefreshCaption(HWND, UINT message, UINT_PTR, DWORD tick)
 {
+    if (message == WM_TIMER && Clock.RunState == Stopped)
+        return;
     DWORD value;
     bool marker = false;
     if (Clock.RunState < 0) {
