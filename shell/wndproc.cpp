@@ -14,8 +14,18 @@ static LRESULT OnDestroy()
     return 0;
 }
 
+// v moved into [low, high]; low wins when the range is empty.
+static LONG Clamp(LONG v, LONG low, LONG high)
+{
+    if (v > high)
+        v = high;
+    return v < low ? low : v;
+}
+
 // WM_MOVE, WM_DISPLAYCHANGE: remember where the window is and keep its right
-// and bottom edges on the screen. The left and top may go past 0.
+// and bottom edges on the desktop, all monitors together. The left and top
+// may go past it; but a window on no monitor at all (its monitor gone, say)
+// comes wholly onto the nearest one.
 static LRESULT TrackPosition(HWND window)
 {
     if (IsIconic(window)) {
@@ -25,14 +35,24 @@ static LRESULT TrackPosition(HWND window)
     }
     RECT &r = Clock.WindowRect;
     GetWindowRect(window, &r);
-    LONG dx = GetSystemMetrics(SM_CXSCREEN) - r.right;
-    LONG dy = GetSystemMetrics(SM_CYSCREEN) - r.bottom;
-    if (dx < 0)
-        r.left += dx;
-    if (dy < 0)
-        r.top += dy;
-    if (dx < 0 || dy < 0)
-        SetWindowPos(window, NULL, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    LONG x = r.left, y = r.top, width = r.right - x, height = r.bottom - y;
+    LONG right = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    LONG bottom = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (x > right - width)
+        x = right - width;
+    if (y > bottom - height)
+        y = bottom - height;
+    RECT to = {x, y, x + width, y + height};
+    if (!MonitorFromRect(&to, MONITOR_DEFAULTTONULL)) {
+        MONITORINFO m = {sizeof m, {}, {}, 0};
+        GetMonitorInfoA(MonitorFromRect(&to, MONITOR_DEFAULTTONEAREST), &m);
+        x = Clamp(x, m.rcWork.left, m.rcWork.right - width);
+        y = Clamp(y, m.rcWork.top, m.rcWork.bottom - height);
+    }
+    if (x != r.left || y != r.top) {
+        r.left = x, r.top = y;  // the WM_MOVE that follows reads the rest
+        SetWindowPos(window, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
     // While CreateWindowExA runs, a minimized start must survive this.
     if (Clock.MainWindow)
         Clock.ShowState = ShowNormal;
