@@ -34,18 +34,22 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
     CHECK(Read().size() == 32);
 }
 
-TEST_CASE_FIXTURE(Fixture, "moves keep the right and bottom edges on the screen")
+TEST_CASE_FIXTURE(Fixture, "moves keep the window on the desktop of two monitors side by side")
 {
+    REQUIRE(GetSystemMetrics(SM_CMONITORS) == 2);  // 800x600 each, the primary on the left
     Start();
     RECT r;
     GetWindowRect(Clock.MainWindow, &r);
-    LONG right = GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left);
-    LONG bottom = GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top);
+    LONG right = 1600 - (r.right - r.left), bottom = 600 - (r.bottom - r.top);
     const struct { LONG x, y, xAfter, yAfter; } cases[] = {
         {100, 50, 100, 50},
+        {900, 100, 900, 100},                    // on the second monitor
         {right + 10, bottom + 2, right, bottom},
         {right, bottom, right, bottom},          // on the edge is not past it
-        {-50, -20, -50, -20},                    // the left and top are free
+        {-50, -20, -50, -20},                    // the left and top are free,
+        {-5000, -5000, 0, 0},                    // but a window on no monitor
+        {-5000, 300, 0, 300},                    // comes onto the nearest
+        {900, -700, 900, 0},
     };
     for (auto &c : cases) {
         INFO(c.x);
@@ -92,9 +96,30 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         char window[64];
         wsprintfA(window, "%ld %ld %d %d %d", p.rcNormalPosition.left, p.rcNormalPosition.top,
                   IsIconic(main) != 0, IsZoomed(main) != 0, GetActiveWindow() == main);
-        CHECK((window == std::string(c.window) && State() == c.state));
-        RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);  // the time while closed is not counted
-        CHECK((c.run != Running || Caption() == "  0:00:07"));
+        CHECK(window == std::string(c.window));
+        CHECK(State() == c.state);
+        // Counting: the time while closed is not counted. Stopped: the timer,
+        // parked, changes nothing when it fires at last.
+        RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);
+        CHECK((c.run == Running ? Caption() == "  0:00:07" : State() == c.state));
+    }
+}
+
+TEST_CASE("start-up from any 32 bytes: the window on a monitor, and 32 bytes written at the end")
+{
+    DWORD seed = 1;
+    for (int i = 0; i < 100; i++) {
+        Fixture f;
+        std::string bytes;
+        while (bytes.size() < 32)
+            seed = seed * 1103515245 + 12345, bytes += (char)(seed >> 16);
+        Write(bytes);
+        Start();
+        WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
+        GetWindowPlacement(Clock.MainWindow, &p);
+        CHECK(MonitorFromRect(&p.rcNormalPosition, MONITOR_DEFAULTTONULL) != NULL);
+        DestroyWindow(Clock.MainWindow);
+        CHECK(Read().size() == 32);
     }
 }
 
