@@ -27,7 +27,7 @@ int main()
     Button(GetDlgItem(clock, 0x8012), "lap");
     RECT r = {};
     GetWindowRect(clock, &r);
-    printf("left=%ld top=%ld right=%ld iconic=%d foreground=%d\n", r.left, r.top, r.right,
+    printf("left=%ld top=%ld right=%ld bottom=%ld iconic=%d foreground=%d\n", r.left, r.top, r.right, r.bottom,
            IsIconic(clock) != 0, clock && GetForegroundWindow() == clock);
     return clock ? 0 : 1;
 }
