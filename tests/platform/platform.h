@@ -4,6 +4,8 @@
 // window, its buttons, menu, focus, timers, messages and files are real.
 #pragma once
 #include <doctest.h>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include "../../core/clock_state.h"
 #include "../../shell/shell.h"
@@ -19,19 +21,67 @@ struct Substitutes {
 };
 extern Substitutes Sub;
 
+// The posted messages, as the message loop handles them.
+inline void Pump()
+{
+    PostQuitMessage(0);
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0))
+        DispatchMessageA(&msg);
+}
+
 // A fresh clock, and no settings file (clock.QNF in the working folder);
-// the window, if the test made one, is destroyed at the end.
+// the window, if the test made one, goes at the end.
 struct Fixture {
-    Fixture();
-    ~Fixture();
+    Fixture() { Clock = ClockState(), Sub = Substitutes(), DeleteFileA("clock.QNF"); }
+    ~Fixture() { DestroyWindow(Clock.MainWindow), Pump(); }
 };
-void Start(const char *arguments = "");  // WinMain, up to its first command
-void Pump();  // the posted messages, as the message loop handles them
-LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-std::string Caption();  // as the user reads it, ':' for the full-width colon
-// What the window shows and the clock holds, in one line:
-// "caption|Start/Stop label, enabled, LAP enabled|RunState ArmState
-//  AccumulatedMs LapCs ModifierFlags|timer period|focus on the window"
-std::string State();
-std::string Read(const char *name = "clock.QNF");
-void Write(const std::string &bytes);
+
+// WinMain up to its first command: Wine hands out the quit posted here
+// after the command that WinMain posts.
+inline void Start(const char *arguments = "")
+{
+    std::string line = arguments;
+    PostQuitMessage(0);
+    REQUIRE(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);
+}
+
+inline LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return SendMessageA(Clock.MainWindow, message, wParam, lParam);
+}
+
+// The caption as the user reads it, ':' for the full-width colon.
+inline std::string Caption()
+{
+    WCHAR text[32];
+    std::string s;
+    for (int i = 0, n = GetWindowTextW(Clock.MainWindow, text, 32); i < n; i++)
+        s += text[i] == 0xFF1A ? ':' : (char)text[i];
+    return s;
+}
+
+// What the window shows and the clock holds, in one line: "caption|Start/Stop
+// label, enabled, LAP enabled|RunState ArmState AccumulatedMs LapCs
+// ModifierFlags|timer period|focus on the window".
+inline std::string State()
+{
+    char text[128], label[16], timer[16];
+    GetWindowTextA(Clock.StartStopButton, label, sizeof label);
+    wsprintfA(timer, Sub.timerPeriod == TIMER_PARKED ? "parked" : "%u", Sub.timerPeriod);
+    wsprintfA(text, "|%s %d %d|%ld %ld %lu %lu %ld|%s|%d", label, IsWindowEnabled(Clock.StartStopButton),
+              IsWindowEnabled(Clock.LapButton), Clock.RunState, Clock.ArmState, Clock.AccumulatedMs,
+              Clock.LapCs, Clock.ModifierFlags, timer, GetFocus() == Clock.MainWindow);
+    return Caption() + text;
+}
+
+inline std::string Read(const char *name = "clock.QNF")
+{
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void Write(const std::string &bytes)
+{
+    std::ofstream("clock.QNF", std::ios::binary) << bytes;
+}

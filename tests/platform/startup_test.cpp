@@ -46,7 +46,7 @@ static const std::string Record("\x01\x00\x00\x00\xfe\xff\xff\xff\x03\x01\x00\x0
                                 "\x78\x56\x34\x12\x06\x00\x00\x00\xff\xff\xff\xff\x06\x00\x00\x00", 32);
 static std::string Saved() { return std::string((char *)&Clock, sizeof(StateRecord)); }
 
-TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte, beside the program")
+TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte beside the program, or nothing")
 {
     memcpy(&Clock, Record.data(), 32);
     SaveSettings();
@@ -58,6 +58,9 @@ TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte, beside 
     SaveSettings();
     CHECK(Read() == Record + "xxxxxxxx");
     Write(std::string("\x05\0\0\0\x06\0\0", 7));
+    HANDLE held = CreateFileA("clock.QNF", GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    SaveSettings();                              // open elsewhere, not shared: nothing
+    CloseHandle(held);
     Clock = ClockState();
     LoadSettings();                              // a shorter one fills what it has
     CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(27, 0));
@@ -66,25 +69,15 @@ TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte, beside 
         SaveSettings();
     }
     CHECK(Read("tool.QNF") + Read("toolQNF") == Saved() + Saved());
-}
-
-// A path that filled the buffer was cut off: the name beside it is not the
-// program's, and the buffer has no room left to change it.
-TEST_CASE_FIXTURE(Fixture, "a file that cannot be opened, or a cut-off path, changes nothing")
-{
-    Write(Record);
-    HANDLE held = CreateFileA("clock.QNF", GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    LoadSettings();                              // open elsewhere, not shared
-    Clock.RunState = Running;
-    SaveSettings();
-    CloseHandle(held);
-    CHECK(Read() == Record);
+    // A path that filled the buffer was cut off: the name beside it is not
+    // the program's, and the buffer has no room left to change it.
     std::string cut(SETTINGS_PATH_SIZE + 4, 'a');
     for (const char *path : {"missing\\clock.exe", cut.c_str()}) {
+        Clock.RunState = Running;
         Sub.modulePath = path;
         SaveSettings();
         LoadSettings();
     }
-    CHECK(Saved() == std::string(24, 0) + std::string("\1\0\0\0\0\0\0\0", 8));
+    CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(19, 0) + std::string("\1\0\0\0\0\0\0\0", 8));
     CHECK(GetLastError() == ERROR_INSUFFICIENT_BUFFER);  // no file call followed the cut path
 }

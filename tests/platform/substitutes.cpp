@@ -1,6 +1,9 @@
 // The program calls Win32 through import pointers. A pointer defined here
 // puts the test's function in the system's place: the linker takes this
 // definition over the import library's. The rest of Win32 stays real.
+// And the tests' main.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#define DOCTEST_CONFIG_NO_MULTITHREADING
 #include "platform.h"
 
 Substitutes Sub;

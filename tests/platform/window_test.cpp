@@ -5,12 +5,11 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
 {
     Start();
     HMENU menu = GetSystemMenu(Clock.MainWindow, FALSE);
-    char items[128] = "";
+    char items[128] = "", *end = items;
     for (int i = 0; i < 8; i++) {                // Wine adds "About Wine" below
-        char *end = items + lstrlenA(items);
         end += wsprintfA(end, "%x ", GetMenuItemID(menu, i));
-        if (GetMenuItemID(menu, i) >> 12 == 8)   // our own items, by text
-            GetMenuStringA(menu, i, end, 16, MF_BYPOSITION), lstrcatA(end, " ");
+        if (GetMenuItemID(menu, i) >> 12 == 8)   // our own items, with their text
+            end += GetMenuStringA(menu, i, end, 16, MF_BYPOSITION), *end++ = ' ';
     }
     CHECK(std::string(items) == "f120 f010 f020 800f  8013 &ZReset 8014 IAStart 0 f060 ");
     const struct { bool iconic; LONG run, arm; UINT minimize, arm_item; const char *text; } cases[] = {
@@ -26,9 +25,8 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
         CHECK(Send(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(0, TRUE)) == 0);
         CHECK((GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED) == c.minimize);
         CHECK((GetMenuState(menu, IDM_ARM, MF_BYCOMMAND) & MF_GRAYED) == c.arm_item);
-        char text[16];
-        GetMenuStringA(menu, IDM_ARM, text, sizeof text, MF_BYCOMMAND);
-        CHECK((text == std::string(c.text) && Clock.ModifierFlags == 0));
+        GetMenuStringA(menu, IDM_ARM, items, sizeof items, MF_BYCOMMAND);
+        CHECK((items == std::string(c.text) && Clock.ModifierFlags == 0));
     }
     Send(WM_SYSCOMMAND, SC_CLOSE);               // the default procedure closes
     CHECK(Read().size() == 32);
@@ -72,8 +70,9 @@ TEST_CASE_FIXTURE(Fixture, "moves keep the window on the desktop of two monitors
 
 TEST_CASE("start-up: the clock resumed, the window placed and shown as the file and switches say")
 {
-    // From the file of a clock at 5 s (LapCs 123) at (40, 30). The window as
-    // "left top (when restored), minimized, maximized, active".
+    // From the file of a clock at 5 s (LapCs 123) at (40, 30); then from
+    // random files. The window as "left top (when restored), minimized,
+    // maximized, active".
     const struct { LONG run, show; const char *arguments, *window, *state; } cases[] = {
         {Stopped, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
         {LapHold, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
@@ -82,43 +81,38 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         {Stopped, 2, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // damaged: neither
         {Stopped, 5, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // hidden nor maximized
     };
-    for (auto &c : cases) {
-        INFO(c.show);
+    DWORD seed = 1;
+    for (int i = 0; i < 106; i++) {
         Fixture f;
-        Clock.AccumulatedMs = 5000, Clock.LapCs = 123, Clock.RunState = c.run, Clock.ShowState = c.show;
-        Clock.WindowRect = {40, 30, 0, 0};
-        SaveSettings();
-        Clock = ClockState();
-        Start(c.arguments);
+        std::string bytes;
+        while (i >= 6 && bytes.size() < 32)      // any 32 bytes
+            seed = seed * 1103515245 + 12345, bytes += (char)(seed >> 16);
+        Write(bytes);
+        auto &c = cases[i < 6 ? i : 0];
+        if (i < 6) {
+            Clock.AccumulatedMs = 5000, Clock.LapCs = 123, Clock.RunState = c.run, Clock.ShowState = c.show;
+            Clock.WindowRect = {40, 30, 0, 0};
+            SaveSettings();
+            Clock = ClockState();
+        }
+        Start(i < 6 ? c.arguments : "");
         HWND main = Clock.MainWindow;
         WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
         GetWindowPlacement(main, &p);
-        char window[64];
-        wsprintfA(window, "%ld %ld %d %d %d", p.rcNormalPosition.left, p.rcNormalPosition.top,
-                  IsIconic(main) != 0, IsZoomed(main) != 0, GetActiveWindow() == main);
-        CHECK(window == std::string(c.window));
-        CHECK(State() == c.state);
-        // Counting: the time while closed is not counted. Stopped: the timer,
-        // parked, changes nothing when it fires at last.
-        RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);
-        CHECK((c.run == Running ? Caption() == "  0:00:07" : State() == c.state));
-    }
-}
-
-TEST_CASE("start-up from any 32 bytes: the window on a monitor, and 32 bytes written at the end")
-{
-    DWORD seed = 1;
-    for (int i = 0; i < 100; i++) {
-        Fixture f;
-        std::string bytes;
-        while (bytes.size() < 32)
-            seed = seed * 1103515245 + 12345, bytes += (char)(seed >> 16);
-        Write(bytes);
-        Start();
-        WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
-        GetWindowPlacement(Clock.MainWindow, &p);
         CHECK(MonitorFromRect(&p.rcNormalPosition, MONITOR_DEFAULTTONULL) != NULL);
-        DestroyWindow(Clock.MainWindow);
+        if (i < 6) {
+            INFO(c.show);
+            char window[64];
+            wsprintfA(window, "%ld %ld %d %d %d", p.rcNormalPosition.left, p.rcNormalPosition.top,
+                      IsIconic(main) != 0, IsZoomed(main) != 0, GetActiveWindow() == main);
+            CHECK(window == std::string(c.window));
+            CHECK(State() == c.state);
+            // Counting: the time while closed is not counted. Stopped: the
+            // parked timer changes nothing when it fires at last.
+            RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);
+            CHECK((c.run == Running ? Caption() == "  0:00:07" : State() == c.state));
+        }
+        DestroyWindow(main);
         CHECK(Read().size() == 32);
     }
 }
@@ -132,19 +126,17 @@ TEST_CASE_FIXTURE(Fixture, "the window: two buttons sized from the icon-title fo
     for (LONG h : {2 - icon.lfHeight, -stock.lfHeight}) {
         Start();
         LONG bw = 5 * h + 4, bh = h + 10;
-        RECT r[3];
+        RECT r[3], expected[3] = {{0, 0, 2 * bw, bh}, {0, 0, bw, bh}, {bw, 0, 2 * bw, bh}};
         GetClientRect(Clock.MainWindow, &r[0]);
         GetWindowRect(Clock.StartStopButton, &r[1]);
         GetWindowRect(Clock.LapButton, &r[2]);
         MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&r[1], 4);
-        RECT expected[3] = {{0, 0, 2 * bw, bh}, {0, 0, bw, bh}, {bw, 0, 2 * bw, bh}};
         CHECK(memcmp(r, expected, sizeof r) == 0);
         CHECK(SendMessageA(Clock.LapButton, WM_GETFONT, 0, 0) == (LRESULT)Clock.CaptionFont);
         CHECK((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
         DestroyWindow(Clock.MainWindow);
         Sub.noIconTitleFont = true;
     }
-    CHECK(IsProcessDPIAware());
     DeleteFileA("clock.QNF");
     Sub.noStockFont = true;
     Start();
