@@ -19,7 +19,7 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
         {false, -2, Idle, MF_ENABLED, MF_ENABLED, "IAStart"},
     };
     for (auto &c : cases) {
-        INFO(c.text);
+        INFO(std::string(c.text));
         ShowWindow(Clock.MainWindow, c.iconic ? SW_MINIMIZE : SW_RESTORE);
         Clock.RunState = c.run, Clock.ArmState = c.arm, Clock.ModifierFlags = 3;
         CHECK(Send(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(0, TRUE)) == 0);
