@@ -1,7 +1,8 @@
 // The program's own code on the real Win32 platform, under Wine. A test
-// controls only what it must: the tick count, the key state, the module path
-// and two failures no real system shows on demand (substitutes.cpp). The
-// window, its buttons, menu, focus, timers, messages and files are real.
+// controls only what it must: the tick count, the key state, the module path,
+// two failures no real system shows on demand, and a call Wine ignores
+// (substitutes.cpp). The window, its buttons, menu, focus, timers, messages
+// and files are real.
 #pragma once
 #include <doctest.h>
 #include <fstream>
@@ -18,6 +19,7 @@ struct Substitutes {
     const char *modulePath = "clock.exe";  // GetModuleFileNameA, cut as Windows cuts it
     bool noIconTitleFont = false;          // SystemParametersInfoA fails
     bool noStockFont = false;              // GetObjectA fails
+    bool dpiAware = false;                 // SetProcessDPIAware was called
 };
 extern Substitutes Sub;
 

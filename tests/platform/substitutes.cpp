@@ -5,6 +5,7 @@
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #define DOCTEST_CONFIG_NO_MULTITHREADING
 #include "platform.h"
+#include <winternl.h>
 
 Substitutes Sub;
 
@@ -40,6 +41,23 @@ static int WINAPI ObjectInfo(HANDLE object, int size, LPVOID data)
     return Sub.noStockFont ? 0 : REAL("gdi32", GetObjectA)(object, size, data);
 }
 
+// Wine treats every process as DPI-aware, so the program's call makes no
+// difference there: the test sees the program look the function up and call it.
+static BOOL WINAPI DpiAware() { return Sub.dpiAware = true; }
+
+extern "C" LONG NTAPI LdrGetProcedureAddress(HMODULE, const ANSI_STRING *, ULONG, void **);
+static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
+{
+    if (!IS_INTRESOURCE(name) && !lstrcmpA(name, "SetProcessDPIAware"))
+        return (FARPROC)(void *)DpiAware;
+    ANSI_STRING s = {0, 0, (PCHAR)name};
+    if (!IS_INTRESOURCE(name))
+        s.Length = (USHORT)lstrlenA(name), s.MaximumLength = s.Length + 1;
+    void *address = NULL;
+    LdrGetProcedureAddress(module, IS_INTRESOURCE(name) ? NULL : &s, LOWORD(name), &address);
+    return (FARPROC)address;
+}
+
 #ifdef _WIN64
 #define IMPORT(name, bytes) asm("__imp_" #name)
 #else
@@ -51,3 +69,4 @@ void *ImportTimer IMPORT(SetTimer, 16) = (void *)Timer;
 void *ImportModulePath IMPORT(GetModuleFileNameA, 12) = (void *)ModulePath;
 void *ImportParameters IMPORT(SystemParametersInfoA, 16) = (void *)Parameters;
 void *ImportObjectInfo IMPORT(GetObjectA, 12) = (void *)ObjectInfo;
+void *ImportProcAddress IMPORT(GetProcAddress, 8) = (void *)ProcAddress;

@@ -134,6 +134,7 @@ TEST_CASE_FIXTURE(Fixture, "the window: two buttons sized from the icon-title fo
         CHECK(memcmp(r, expected, sizeof r) == 0);
         CHECK(SendMessageA(Clock.LapButton, WM_GETFONT, 0, 0) == (LRESULT)Clock.CaptionFont);
         CHECK((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+        CHECK(Sub.dpiAware);
         DestroyWindow(Clock.MainWindow);
         Sub.noIconTitleFont = true;
     }
