@@ -27,6 +27,13 @@ void CALLBACK RefreshCaption(HWND, UINT message, UINT_PTR, DWORD tick)
 {
     if (message == WM_TIMER && Clock.RunState == Stopped)
         return;
+    if (Clock.RunState) {
+        // Wake when the second shown turns over (at x.995 s, as the caption
+        // rounds), not a fixed second after whenever the clock started.
+        SetTimer(Clock.MainWindow, TIMER_ID, 1000 - (ElapsedMs(tick) + 5) % 1000, RefreshCaption);
+        if (tick - Clock.SavedTick >= SAVE_EVERY)
+            SaveClock(tick);
+    }
     DWORD value;
     bool marker = false;
     if (Clock.RunState < 0) {

@@ -21,8 +21,8 @@ enum { ModReset = 1, ModArm = 2 };
 enum { Fired = -1, Idle = 0, Armed = 1 };
 
 #define TIMER_ID         1
-#define TIMER_RUNNING    1000
 #define TIMER_PARKED     0x7FFFFFFE  // a stopped clock keeps its timer, asleep
+#define SAVE_EVERY       59000       // a counting clock's file is never a minute old
 #define CAPTION_SIZE     17          // "%5d" hours in the full format + NUL
 
 // The settings file holds exactly these 32 bytes, little-endian, in order.
@@ -37,6 +37,7 @@ static_assert(sizeof(StateRecord) == 32, "the settings file is 32 bytes");
 
 struct ClockState : StateRecord {
     DWORD BaseTick;       // tick at which AccumulatedMs was last brought up
+    DWORD SavedTick;      // tick of the last write of the settings file
     LONG  ModifierFlags;
     LONG  ArmState;
     HWND  MainWindow;     // 0 until CreateWindowExA has returned
@@ -63,6 +64,8 @@ LRESULT StartStop(LPARAM lParam);
 LRESULT Lap();
 LRESULT Reset();
 LRESULT CommandTail();
+// Brings a counting clock up to tick and writes the settings file.
+void SaveClock(DWORD tick);
 
 // Away timing.
 LRESULT OnActivate(WPARAM wParam);

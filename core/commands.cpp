@@ -1,6 +1,7 @@
 // Start/Stop, Lap and Reset, with their modifiers, and the buttons that show
 // what the clock does.
 #include "clock_state.h"
+#include "../startup/startup.h"
 
 const char *const Labels[6] = {
     "&Start", "&Stop", "&LAP", "IAStart", "&A_Stop", "&ZReset",
@@ -53,8 +54,7 @@ LRESULT StartStop(LPARAM lParam)
             Clock.ArmState = Armed;
         } else {
             Clock.RunState = Running;
-            SetTimer(Clock.MainWindow, TIMER_ID, TIMER_RUNNING, RefreshCaption);
-            RefreshCaption(Clock.MainWindow, 0, 0, t);
+            RefreshCaption(Clock.MainWindow, 0, 0, t);  // sets the timer
         }
     } else if (m & ModArm) {
         Clock.ArmState = Armed;
@@ -66,6 +66,7 @@ LRESULT StartStop(LPARAM lParam)
         SetTimer(Clock.MainWindow, TIMER_ID, TIMER_PARKED, RefreshCaption);
         RefreshCaption(Clock.MainWindow, 0, 0, t);
     }
+    SaveClock(t);
     ShowButtons();
     return CommandTail();
 }
@@ -79,6 +80,7 @@ LRESULT Lap()
         Clock.RunState = Stopped;  // so the refresh stores the value in LapCs
         RefreshCaption(Clock.MainWindow, 0, 0, t);
         Clock.RunState = Clock.ModifierFlags ? Running : LapHold;
+        SaveClock(t);
     }
     return CommandTail();
 }
@@ -90,7 +92,21 @@ LRESULT Reset()
     Clock.BaseTick = t;
     Clock.AccumulatedMs = 0;
     RefreshCaption(Clock.MainWindow, 0, 0, t);
+    SaveClock(t);
     return CommandTail();
+}
+
+// The file follows every command, and a counting clock at least once a
+// minute, so that a crash or a power cut loses no command and at most a
+// minute of counting. Bringing the clock up to date changes nothing shown.
+void SaveClock(DWORD tick)
+{
+    if (Clock.RunState) {
+        Clock.AccumulatedMs += tick - Clock.BaseTick;
+        Clock.BaseTick = tick;
+    }
+    Clock.SavedTick = tick;
+    SaveSettings();
 }
 
 // Every command ends here: the keys need the focus back from the buttons,

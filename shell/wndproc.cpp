@@ -2,14 +2,11 @@
 // clock here.
 #include "shell.h"
 #include "../core/clock_state.h"
-#include "../startup/startup.h"
 
 // WM_DESTROY: count a running clock up to now, save, and end the loop.
 static LRESULT OnDestroy()
 {
-    if (Clock.RunState)
-        Clock.AccumulatedMs += GetTickCount() - Clock.BaseTick;
-    SaveSettings();
+    SaveClock(GetTickCount());
     PostQuitMessage(0);
     return 0;
 }

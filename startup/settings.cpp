@@ -4,7 +4,8 @@
 #include "../core/clock_state.h"
 
 // direction 0 reads (GENERIC_READ, OPEN_EXISTING), 1 writes (GENERIC_WRITE,
-// OPEN_ALWAYS). Every failure is silent: a missing file means defaults.
+// OPEN_ALWAYS) in place, through to the disk, so that a power cut just after
+// a command keeps it. Every failure is silent: a missing file means defaults.
 void TransferSettings(int direction)
 {
     char path[SETTINGS_PATH_SIZE];
@@ -16,7 +17,7 @@ void TransferSettings(int direction)
     path[length - 2] = 'N';
     path[length - 1] = 'F';
     HANDLE file = CreateFileA(path, 0x80000000u >> direction, 0, NULL,
-                              direction + 3, FILE_ATTRIBUTE_NORMAL, NULL);
+                              direction + 3, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD done;

@@ -11,7 +11,8 @@ void ApplySwitches(LPCSTR arguments);
 // Reads a decimal number and moves the cursor past it; -1 without a digit.
 LONG ParseDecimal(LPCSTR *cursor);
 
-// The 32-byte record beside the executable, read at start, written at exit.
+// The 32-byte record beside the executable, read at start; written after
+// every command, once a minute while counting, and at exit.
 void TransferSettings(int direction);
 inline void LoadSettings() { TransferSettings(0); }
 inline void SaveSettings() { TransferSettings(1); }

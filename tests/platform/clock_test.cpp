@@ -2,33 +2,38 @@
 // modifiers, buttons, focus and away timing.
 #include "platform.h"
 
-TEST_CASE_FIXTURE(Fixture, "one refresh: formats, rounding, the stored lap value and the marker")
+TEST_CASE_FIXTURE(Fixture, "one refresh: formats, rounding, the stored lap value, the marker and the next wake-up")
 {
-    const struct { LONG run; DWORD ms, lapCs; const char *before, *shown; DWORD lapAfter; } cases[] = {
-        {Running, 3723456, 7, "", "  1:02:03", 7},
-        {Running, 994, 7, "", "  0:00:00", 7},
-        {Running, 995, 7, "", "  0:00:01", 7},
-        {Stopped, 0, 7, "", "  0:00:00.00", 0},
-        {Stopped, 994, 7, "", "  0:00:00.99", 99},
-        {Stopped, 995, 7, "", "  0:00:01.00", 100},
-        {Stopped, 3599994, 7, "", "  0:59:59.99", 359999},
-        {Stopped, 3599995, 7, "", "  1:00:00.00", 360000},
-        {Stopped, 4294967295u, 7, "", "  0:00:00.00", 0},  // 2^32 ms wrap to zero
-        {LapHold, 99999, 512, "", "  -:00:05.12", 512},
-        {LapHold, 99999, 512, "  -", "  0:00:05.12", 512},
-        {LapHold, 0, 44280000, "  1", "12-:00:00.00", 44280000},
-        {-2, 0, 4294967295u, "  -", "11930:27:52.95", 4294967295u},
-        {-2, 0, 3600000000u, "  1", "10-00:00:00.00", 3600000000u},
+    // A counting clock wakes when the second shown turns over, at x.995 s.
+    const struct { LONG run; DWORD ms, lapCs; const char *before, *shown; DWORD lapAfter; UINT period; } cases[] = {
+        {Running, 3723456, 7, "", "  1:02:03", 7, 539},
+        {Running, 994, 7, "", "  0:00:00", 7, 1},
+        {Running, 995, 7, "", "  0:00:01", 7, 1000},
+        {Running, 3599994, 7, "", "  0:59:59", 7, 1},
+        {Running, 3599995, 7, "", "  1:00:00", 7, 1000},
+        {Running, 3659995, 7, "", "  1:01:00", 7, 1000},
+        {Stopped, 0, 7, "", "  0:00:00.00", 0, 0},
+        {Stopped, 994, 7, "", "  0:00:00.99", 99, 0},
+        {Stopped, 995, 7, "", "  0:00:01.00", 100, 0},
+        {Stopped, 3599994, 7, "", "  0:59:59.99", 359999, 0},
+        {Stopped, 3599995, 7, "", "  1:00:00.00", 360000, 0},
+        {Stopped, 4294967295u, 7, "", "  0:00:00.00", 0, 0},  // 2^32 ms wrap to zero
+        {LapHold, 99999, 512, "", "  -:00:05.12", 512, 996},
+        {LapHold, 99999, 512, "  -", "  0:00:05.12", 512, 996},
+        {LapHold, 0, 44280000, "  1", "12-:00:00.00", 44280000, 995},
+        {-2, 0, 4294967295u, "  -", "11930:27:52.95", 4294967295u, 995},
+        {-2, 0, 3600000000u, "  1", "10-00:00:00.00", 3600000000u, 995},
     };
     Start();
     for (auto &c : cases) {
         INFO(std::string(c.shown));
         Clock.RunState = c.run, Clock.AccumulatedMs = c.ms, Clock.LapCs = c.lapCs, Clock.BaseTick = 0x12345678;
         lstrcpyA(Clock.CaptionBuffer, c.before);
+        Sub.timerPeriod = 0;
         RefreshCaption(NULL, 0, 7, Clock.BaseTick);  // the id is not used
         char bytes[CAPTION_SIZE];
         GetWindowTextA(Clock.MainWindow, bytes, sizeof bytes);
-        CHECK((Caption() == c.shown && Clock.LapCs == c.lapAfter));
+        CHECK((Caption() == c.shown && Clock.LapCs == c.lapAfter && Sub.timerPeriod == c.period));
         CHECK((GetACP() != 932 || bytes == std::string(Clock.CaptionBuffer)));  // as it was
     }
 }
@@ -42,36 +47,36 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
     // reading "?", both buttons enabled and the focus on LAP. A right-click's
     // wParam here is the button's id (0: the window itself).
     const struct { const char *name; LONG run, arm, mods; int keys; UINT message; WPARAM wParam; LPARAM lParam; const char *state; } cases[] = {
-        {"start", Stopped, Idle, 0, 0, WM_COMMAND, IDC_START_STOP, 1, "  0:00:02|&Stop 1 1|1 0 2000 77 0|1000|1"},
-        {"stop", Running, Idle, 0, 0, WM_COMMAND, IDC_START_STOP, 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1"},
-        {"stop a lap", LapHold, Idle, 0, 0, WM_KEYDOWN, 'S', 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1"},
-        {"Shift restarts from zero", Stopped, Idle, 0, Shift, WM_KEYDOWN, 'S', 1, "  0:00:00|&Stop 1 1|1 0 0 0 0|1000|1"},
-        {"Shift only stops", Running, Idle, 0, Shift, WM_COMMAND, IDC_START_STOP, 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1"},
-        {"Ctrl arms a counting clock", Running, Idle, 0, Ctrl, WM_KEYDOWN, 'S', 1, "|&A_Stop 0 0|1 1 2000 77 0|0|1"},
-        {"A arms", Stopped, Idle, 0, 0, WM_KEYDOWN, 'A', 1, "|IAStart 0 0|0 1 2000 77 0|0|1"},
-        {"the arm item, lParam 0", Stopped, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|1000|1"},
-        {"posted: keys don't count", Stopped, Idle, 0, Shift | Ctrl, WM_COMMAND, IDC_START_STOP, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|1000|1"},
-        {"lap", Running, Idle, 0, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|-1 0 2000 512 0|0|1"},
-        {"lap again", LapHold, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "  0:00:05.12|? 1 1|-1 0 2000 512 0|0|1"},
-        {"Shift splits", Running, Idle, 0, Shift, WM_COMMAND, IDC_LAP, 1, "  0:00:05.12|? 1 1|1 0 2000 512 0|0|1"},
-        {"a right-button reading splits", Running, Idle, (LONG)0xFFFF8000, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|1 0 2000 512 0|0|1"},
-        {"lap while stopped", Stopped, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "|? 1 1|0 0 2000 77 0|0|1"},
-        {"reset counting", Running, Idle, 0, 0, WM_SYSCOMMAND, IDM_RESET, 1, "  0:00:00|? 1 1|1 0 0 77 0|0|1"},
-        {"reset stopped", Stopped, Idle, 0, 0, WM_KEYDOWN, 'Z', 1, "  0:00:00.00|? 1 1|0 0 0 0 0|0|1"},
-        {"reset keeps a lap", LapHold, Idle, 0, Shift, WM_KEYDOWN, 'Z', 1, "  -:00:00.77|? 1 1|-1 0 0 77 0|0|1"},
-        {"other keys", Stopped, Idle, ModArm, 0, WM_KEYDOWN, 'Q', 1, "|? 1 1|0 0 2000 77 0|0|1"},
-        {"unknown commands", Stopped, Idle, ModReset, 0, WM_COMMAND, 0x9999, 1, "|? 1 1|0 0 2000 77 1|0|0"},
-        {"right-click on Start", Stopped, Idle, 0, 0, WM_CONTEXTMENU, IDC_START_STOP, 0, "  0:00:00|&Stop 1 1|1 0 0 0 0|1000|1"},
-        {"right-click on LAP", Running, Idle, 0, 0, WM_CONTEXTMENU, IDC_LAP, 0, "  0:00:05.12|? 1 1|1 0 2000 512 0|0|1"},
-        {"right-click elsewhere", Stopped, Idle, 0, 0, WM_CONTEXTMENU, 0, -1, "|? 1 1|0 0 2000 77 0|0|0"},
-        {"the closing menu", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0"},
-        {"an item selected", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFEFFFFu, 0, "|? 1 1|0 0 2000 77 0|0|0"},
-        {"armed, leaving", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|1000|0"},
-        {"armed counting, leaving", Running, Armed, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "|? 1 1|1 -1 2000 77 0|0|0"},
-        {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|0"},
-        {"armed, S", Stopped, Armed, 0, 0, WM_KEYDOWN, 'S', 1, "  0:00:02|&A_Stop 0 0|1 1 2000 77 0|1000|1"},
-        {"away, back", Running, Fired, 0, 0, WM_ACTIVATE, WA_ACTIVE, 0, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1"},
-        {"idle, leaving", Stopped, Idle, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "|? 1 1|0 0 2000 77 0|0|0"},
+        {"start", Stopped, Idle, 0, 0, WM_COMMAND, IDC_START_STOP, 1, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
+        {"stop", Running, Idle, 0, 0, WM_COMMAND, IDC_START_STOP, 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"stop a lap", LapHold, Idle, 0, 0, WM_KEYDOWN, 'S', 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"Shift restarts from zero", Stopped, Idle, 0, Shift, WM_KEYDOWN, 'S', 1, "  0:00:00|&Stop 1 1|1 0 0 0 0|995|1|1"},
+        {"Shift only stops", Running, Idle, 0, Shift, WM_COMMAND, IDC_START_STOP, 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"Ctrl arms a counting clock", Running, Idle, 0, Ctrl, WM_KEYDOWN, 'S', 1, "|&A_Stop 0 0|1 1 5120 77 0|0|1|1"},
+        {"A arms", Stopped, Idle, 0, 0, WM_KEYDOWN, 'A', 1, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
+        {"the arm item, lParam 0", Stopped, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
+        {"posted: keys don't count", Stopped, Idle, 0, Shift | Ctrl, WM_COMMAND, IDC_START_STOP, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
+        {"lap", Running, Idle, 0, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|-1 0 5120 512 0|0|1|1"},
+        {"lap again", LapHold, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "  0:00:05.12|? 1 1|-1 0 5120 512 0|0|1|1"},
+        {"Shift splits", Running, Idle, 0, Shift, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
+        {"a right-button reading splits", Running, Idle, (LONG)0xFFFF8000, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
+        {"lap while stopped", Stopped, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "|? 1 1|0 0 2000 77 0|0|1|0"},
+        {"reset counting", Running, Idle, 0, 0, WM_SYSCOMMAND, IDM_RESET, 1, "  0:00:00|? 1 1|1 0 0 77 0|995|1|1"},
+        {"reset stopped", Stopped, Idle, 0, 0, WM_KEYDOWN, 'Z', 1, "  0:00:00.00|? 1 1|0 0 0 0 0|0|1|1"},
+        {"reset keeps a lap", LapHold, Idle, 0, Shift, WM_KEYDOWN, 'Z', 1, "  -:00:00.77|? 1 1|-1 0 0 77 0|995|1|1"},
+        {"other keys", Stopped, Idle, ModArm, 0, WM_KEYDOWN, 'Q', 1, "|? 1 1|0 0 2000 77 0|0|1|0"},
+        {"unknown commands", Stopped, Idle, ModReset, 0, WM_COMMAND, 0x9999, 1, "|? 1 1|0 0 2000 77 1|0|0|0"},
+        {"right-click on Start", Stopped, Idle, 0, 0, WM_CONTEXTMENU, IDC_START_STOP, 0, "  0:00:00|&Stop 1 1|1 0 0 0 0|995|1|1"},
+        {"right-click on LAP", Running, Idle, 0, 0, WM_CONTEXTMENU, IDC_LAP, 0, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
+        {"right-click elsewhere", Stopped, Idle, 0, 0, WM_CONTEXTMENU, 0, -1, "|? 1 1|0 0 2000 77 0|0|0|0"},
+        {"the closing menu", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0|0"},
+        {"an item selected", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFEFFFFu, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
+        {"armed, minimized away", Stopped, Armed, 0, 0, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
+        {"armed counting, leaving", Running, Armed, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "|? 1 1|1 -1 2000 77 0|0|0|0"},
+        {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|0|0"},
+        {"armed, S", Stopped, Armed, 0, 0, WM_KEYDOWN, 'S', 1, "  0:00:02|&A_Stop 0 0|1 1 2000 77 0|995|1|1"},
+        {"away, back", Running, Fired, 0, 0, WM_ACTIVATE, WA_ACTIVE, 0, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"idle, leaving", Stopped, Idle, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
     };
     Start();
     HWND main = Clock.MainWindow, start = Clock.StartStopButton, lap = Clock.LapButton;
@@ -79,7 +84,7 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         INFO(std::string(c.name));
         Clock.RunState = c.run, Clock.ArmState = c.arm, Clock.ModifierFlags = c.mods;
         Clock.AccumulatedMs = 2000, Clock.LapCs = 77, Clock.BaseTick = 0xFFFFFC18u, Clock.CaptionBuffer[0] = 0;
-        Sub.tick = 2120, Sub.timerPeriod = 0;
+        Sub.tick = 2120, Sub.timerPeriod = 0, DeleteFileA("clock.QNF");
         Sub.keys[VK_SHIFT] = c.keys & Shift ? (SHORT)0x8000 : 0;
         Sub.keys[VK_CONTROL] = c.keys & Ctrl ? (SHORT)0x8000 : 0;
         Sub.keys[VK_RBUTTON] = c.keys & RightButton ? (SHORT)0x8001 : 0;
@@ -90,4 +95,24 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         Pump();
         CHECK(State() == c.state);
     }
+}
+
+TEST_CASE_FIXTURE(Fixture, "the settings file keeps up with a counting clock, at least once a minute, not a stopped one")
+{
+    Start("/ZS");  // counting from tick 100000, written at once
+    auto savedMs = [] { DWORD ms = 0; Read().copy((char *)&ms, 4, 16); return ms; };
+    int writes = 0;
+    for (DWORD s = 1, last = 0; s <= 150; s++) {  // the timer, at each turn-over
+        Sub.tick = 100000 + 1000 * s - 5;
+        RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick);
+        writes += savedMs() != last, last = savedMs();
+        CHECK(1000 * s - 5 - last <= 60000);
+    }
+    CHECK((writes == 2 && Caption() == "  0:02:30" && ElapsedMs(Sub.tick) == 149995));
+    Send(WM_KEYDOWN, 'S', 1);
+    DeleteFileA("clock.QNF");
+    Sub.tick += 100000000;  // the parked timer firing at last, a stray key
+    RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick);
+    Send(WM_KEYDOWN, 'Q', 1);
+    CHECK(Read().empty());
 }

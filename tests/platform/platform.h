@@ -63,24 +63,25 @@ inline std::string Caption()
     return s;
 }
 
+inline std::string Read(const char *name = "clock.QNF")
+{
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // What the window shows and the clock holds, in one line: "caption|Start/Stop
 // label, enabled, LAP enabled|RunState ArmState AccumulatedMs LapCs
-// ModifierFlags|timer period|focus on the window".
+// ModifierFlags|timer period|focus on the window|the file holds the record".
 inline std::string State()
 {
     char text[128], label[16], timer[16];
     GetWindowTextA(Clock.StartStopButton, label, sizeof label);
     wsprintfA(timer, Sub.timerPeriod == TIMER_PARKED ? "parked" : "%u", Sub.timerPeriod);
-    wsprintfA(text, "|%s %d %d|%ld %ld %lu %lu %ld|%s|%d", label, IsWindowEnabled(Clock.StartStopButton),
+    wsprintfA(text, "|%s %d %d|%ld %ld %lu %lu %ld|%s|%d|%d", label, IsWindowEnabled(Clock.StartStopButton),
               IsWindowEnabled(Clock.LapButton), Clock.RunState, Clock.ArmState, Clock.AccumulatedMs,
-              Clock.LapCs, Clock.ModifierFlags, timer, GetFocus() == Clock.MainWindow);
+              Clock.LapCs, Clock.ModifierFlags, timer, GetFocus() == Clock.MainWindow,
+              Read() == std::string((char *)&Clock, sizeof(StateRecord)));
     return Caption() + text;
-}
-
-inline std::string Read(const char *name = "clock.QNF")
-{
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 inline void Write(const std::string &bytes)

@@ -17,12 +17,12 @@ TEST_CASE("the command line: the program's name cut off, the switches applied")
         {"t /100*200", "/100*200|100 200 9 -1 6"},
         {"t /*50", "/*50|7 50 9 -1 6"},
         {"t /100 200", "/100 200|200 8 9 -1 6"},
-        {"t /100S", "/100S|100 8 9 -1 6"},  // the S after a number is consumed
+        {"t /190S", "/190S|190 8 9 -1 6"},  // the S after a number is consumed
         {"t /S100", "/S100|100 8 9 1 6"},
         {"t S Z /s /z", "S Z /s /z|7 8 9 -1 6"},  // outside a group, or lower case
         {"t /-5", "/-5|5 8 9 -1 6"},
         {"t /2147483648", "/2147483648|7 8 9 -1 6"},  // wraps negative: ignored
-        {"t /21474836480", "/21474836480|0 8 9 -1 6"},  // restarts from 0 after the wrap
+        {"t /30000000005", "/30000000005|5 8 9 -1 6"},  // restarts from 0 after the wrap
         {"t /*2147483647P", "/*2147483647P|7 2147483647 9 -1 6"},
     };
     for (auto &c : cases) {
@@ -54,6 +54,8 @@ TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte beside t
     Write(std::string(40, 'x'));                 // a longer file keeps its tail
     SaveSettings();
     CHECK(Read() == Record + "xxxxxxxx");
+    LoadSettings();                              // and is read no further than 32
+    CHECK((Saved() == Record && Clock.BaseTick == 0 && Clock.SavedTick == 0));
     Write(std::string("\x05\0\0\0\x06\0\0", 7));
     HANDLE held = CreateFileA("clock.QNF", GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     SaveSettings();                              // open elsewhere, not shared: nothing

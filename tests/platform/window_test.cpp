@@ -62,23 +62,32 @@ TEST_CASE_FIXTURE(Fixture, "moves keep the window on the desktop of two monitors
     Clock.WindowRect = RECT();
     Send(WM_DISPLAYCHANGE);                      // reads the rectangle again
     CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
-    Send(WM_KEYDOWN, 'S', 1);                    // ending the session saves the time so far
-    Sub.tick += 3000;
+    Send(WM_KEYDOWN, 'S', 1), Send(WM_KEYDOWN, 'L', 1);
+    Sub.tick += 3000;                            // ending the session saves the time so far
     CHECK((Send(WM_QUERYENDSESSION) == TRUE && !IsWindow(Clock.MainWindow)));
-    CHECK(Read().substr(16, 12) == std::string("\xb8\x0b\0\0\0\0\0\0\1\0\0\0", 12));
+    CHECK(Read().substr(16) == std::string("\xb8\x0b\0\0\0\0\0\0\xff\xff\xff\xff\0\0\0\0", 16));
+}
+
+// The caption as the first message arrives, before the command WinMain posts.
+static std::string FirstCaption;
+static LRESULT CALLBACK FirstMessage(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (FirstCaption.empty())
+        FirstCaption = Caption();
+    return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
 TEST_CASE("start-up: the clock resumed, the window placed and shown as the file and switches say")
 {
     // From the file of a clock at 5 s (LapCs 123) at (40, 30). The window as
     // "left top (when restored), minimized, maximized, active".
-    const struct { LONG run, show; const char *arguments, *window, *state; } cases[] = {
-        {Stopped, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
-        {LapHold, 0, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},
-        {Running, 0, "/100", "100 30 0 0 1", "  0:00:05|&Stop 1 1|1 0 5000 123 0|1000|1"},
-        {Stopped, 6, "", "40 30 1 0 0", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0"},
-        {Stopped, 2, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // damaged: neither
-        {Stopped, 5, "", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1"},  // hidden nor maximized
+    const struct { LONG run, show; const char *arguments, *first, *window, *state; } cases[] = {
+        {Stopped, 0, "", "  0:00:05.00", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},
+        {LapHold, 0, "", "  -:00:01.23", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},
+        {Running, 0, "/100", "  0:00:05", "100 30 0 0 1", "  0:00:05|&Stop 1 1|1 0 5000 123 0|995|1|1"},
+        {Stopped, 6, "", "  0:00:05.00", "40 30 1 0 0", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0|1"},
+        {Stopped, 2, "", "  0:00:05.00", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},  // damaged: neither
+        {Stopped, 5, "", "  0:00:05.00", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},  // hidden nor maximized
     };
     for (auto &c : cases) {
         INFO(c.show);
@@ -87,7 +96,11 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         Clock.WindowRect = {40, 30, 0, 0};
         SaveSettings();
         Clock = ClockState();
+        FirstCaption.clear();
+        HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, FirstMessage, NULL, GetCurrentThreadId());
         Start(c.arguments);
+        UnhookWindowsHookEx(hook);
+        CHECK(FirstCaption == c.first);
         HWND main = Clock.MainWindow;
         WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
         GetWindowPlacement(main, &p);
