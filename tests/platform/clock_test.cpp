@@ -100,19 +100,16 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
 TEST_CASE_FIXTURE(Fixture, "the settings file keeps up with a counting clock, at least once a minute, not a stopped one")
 {
     Start("/ZS");  // counting from tick 100000, written at once
-    auto savedMs = [] { DWORD ms = 0; Read().copy((char *)&ms, 4, 16); return ms; };
     int writes = 0;
-    for (DWORD s = 1, last = 0; s <= 150; s++) {  // the timer, at each turn-over
-        Sub.tick = 100000 + 1000 * s - 5;
+    for (DWORD s = 1, saved = 0, last = 0; s <= 150; s++, writes += saved != last, last = saved) {
+        Sub.tick = 100000 + 1000 * s - 5;  // the timer, at each turn-over
         RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick);
-        writes += savedMs() != last, last = savedMs();
-        CHECK(1000 * s - 5 - last <= 60000);
+        Read().copy((char *)&saved, 4, 16);
+        CHECK(1000 * s - 5 - saved <= 60000);
     }
     CHECK((writes == 2 && Caption() == "  0:02:30" && ElapsedMs(Sub.tick) == 149995));
-    Send(WM_KEYDOWN, 'S', 1);
-    DeleteFileA("clock.QNF");
-    Sub.tick += 100000000;  // the parked timer firing at last, a stray key
-    RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick);
-    Send(WM_KEYDOWN, 'Q', 1);
+    Send(WM_KEYDOWN, 'S', 1), DeleteFileA("clock.QNF");
+    RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick += 100000000);  // the parked timer at last
+    Send(WM_KEYDOWN, 'Q', 1);                                                   // and a stray key
     CHECK(Read().empty());
 }
