@@ -4,3 +4,14 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The window at the DPI of its monitor (layout.cpp).
+struct Layout {
+    HFONT font;
+    LONG buttonWidth, buttonHeight;
+    RECT frame;  // the window's outer rectangle, at (0, 0)
+};
+void AskForDpiAwareness();
+UINT WindowDpi(HWND window);  // 0 where Windows cannot tell
+BOOL Measure(UINT dpi, Layout *l);
+void LayOut(HWND window, UINT dpi, const RECT *suggested);

@@ -8,21 +8,6 @@
 
 static const char ClassName[] = "Vorlandine";
 
-static_assert(sizeof(LOGFONTA) == 60, "LOGFONTA as user32 expects it");
-
-// Sharp text on high-DPI screens; the function is missing before Vista.
-static void AskForDpiAwareness()
-{
-    HMODULE user32 = LoadLibraryA("user32.dll");
-    if (!user32)
-        return;
-    typedef BOOL(WINAPI * SetAwareFn)();
-    SetAwareFn setAware = (SetAwareFn)(void *)GetProcAddress(user32, "SetProcessDPIAware");
-    if (setAware)
-        setAware();
-    FreeLibrary(user32);
-}
-
 static void RegisterMainClass(HINSTANCE instance)
 {
     WNDCLASSEXA wc = {};
@@ -36,50 +21,22 @@ static void RegisterMainClass(HINSTANCE instance)
     RegisterClassExA(&wc);
 }
 
-// The icon-title font, or the stock GUI font; NULL when neither can be
-// described. *unit is the height every size is made from.
-static HFONT PickFont(LONG *unit)
+static HWND CreateMainWindow(HINSTANCE instance, const RECT &frame)
 {
-    LOGFONTA lf;
-    if (SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0)) {
-        HFONT font = CreateFontIndirectA(&lf);
-        if (font) {
-            *unit = lf.lfHeight >= 0 ? lf.lfHeight : 2 - lf.lfHeight;
-            return font;
-        }
-    }
-    HFONT font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
-    if (!GetObjectA(font, sizeof lf, &lf)) {
-        DeleteObject(font);
-        return NULL;
-    }
-    *unit = lf.lfHeight >= 0 ? lf.lfHeight : -lf.lfHeight;
-    return font;
-}
-
-static HWND CreateMainWindow(HINSTANCE instance, LONG width, LONG height)
-{
-    RECT r = {0, 0, width, height};
-    // Only the styles that shape the frame.
-    AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE,
-                       WS_EX_APPWINDOW | WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE);
     return CreateWindowExA(WS_EX_TOPMOST | WS_EX_APPWINDOW | WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE,
                            ClassName,
                            NULL,  // the first caption refresh sets the title
                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                            Clock.WindowRect.left, Clock.WindowRect.top,
-                           r.right - r.left, r.bottom - r.top,
+                           frame.right - frame.left, frame.bottom - frame.top,
                            NULL, NULL, instance, NULL);
 }
 
-static HWND CreateButton(HINSTANCE instance, int id, LPCSTR text, LONG x, LONG width, LONG height)
+// LayOut gives it its place, size and font.
+static HWND CreateButton(HWND parent, HINSTANCE instance, int id, LPCSTR text)
 {
-    HWND button = CreateWindowExA(0, "BUTTON", text,
-                                  WS_CHILD | WS_VISIBLE | BS_CENTER | BS_VCENTER,
-                                  x, 0, width, height, Clock.MainWindow,
-                                  (HMENU)(UINT_PTR)id, instance, NULL);
-    SendMessageA(button, WM_SETFONT, (WPARAM)Clock.CaptionFont, FALSE);
-    return button;
+    return CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_CENTER | BS_VCENTER,
+                           0, 0, 0, 0, parent, (HMENU)(UINT_PTR)id, instance, NULL);
 }
 
 // A string item of the system menu, placed by position.
@@ -95,18 +52,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     LoadSettings();
     ApplySwitches(arguments);
 
-    LONG h;
-    Clock.CaptionFont = PickFont(&h);
-    if (!Clock.CaptionFont)
+    // Sized first at the system's DPI, then at that of the monitor the
+    // window opens on, which Windows knows only once the window exists.
+    Layout l;
+    if (!Measure(0, &l))
         return 0;
+    Clock.CaptionFont = l.font;
     ImmDisableIME((DWORD)-1);  // keys must arrive as keys, for every thread
 
-    LONG bw = 5 * h + 4, bh = h + 10;
-    HWND main = CreateMainWindow(instance, 2 * bw, bh);
+    HWND main = CreateMainWindow(instance, l.frame);
     if (!main) {
         DeleteObject(Clock.CaptionFont);
         return 0;
     }
+    Clock.StartStopButton = CreateButton(main, instance, IDC_START_STOP, Labels[LabelStart]);
+    Clock.LapButton = CreateButton(main, instance, IDC_LAP, Labels[LabelLap]);
+    LayOut(main, WindowDpi(main), NULL);
     Clock.MainWindow = main;  // only now: WM_MOVE during creation tests it
     // Files we write hold 0 or 6; any other value would hide or maximize.
     ShowWindow(main, Clock.ShowState == ShowMinimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
@@ -117,9 +78,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
     InsertMenuA(menu, 3, MF_BYPOSITION | MF_SEPARATOR, IDM_SEPARATOR, NULL);
     AddMenuItem(menu, 4, IDM_RESET, Labels[LabelReset]);
-    Clock.StartStopButton = CreateButton(instance, IDC_START_STOP, Labels[LabelStart], 0, bw, bh);
     AddMenuItem(menu, 5, IDM_ARM, Labels[LabelArmStart]);
-    Clock.LapButton = CreateButton(instance, IDC_LAP, Labels[LabelLap], bw, bw, bh);
 
     RefreshCaption(NULL, 0, 0, Clock.BaseTick);  // at BaseTick: the loaded value
     // The posted toggle, handled first, makes a clock that was counting count

@@ -118,6 +118,15 @@ static LRESULT OnMenuSelect(WPARAM wParam)
     return 0;
 }
 
+// WM_DPICHANGED: the window moved to a monitor of other scaling, or the
+// scaling changed. The window takes the rectangle Windows suggests; the font
+// and the buttons are made again for the new DPI.
+static LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    LayOut(window, LOWORD(wParam), (const RECT *)lParam);
+    return 0;
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -132,6 +141,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_SYSCOMMAND:      return OnSysCommand(window, wParam, lParam);
     case WM_INITMENUPOPUP:   return OnInitMenuPopup(window, (HMENU)wParam);
     case WM_MENUSELECT:      return OnMenuSelect(wParam);
+    case WM_DPICHANGED:      return OnDpiChanged(window, wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

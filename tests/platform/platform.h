@@ -17,9 +17,10 @@ struct Substitutes {
     SHORT keys[256] = {};                  // GetAsyncKeyState
     UINT timerPeriod = 0;                  // the last SetTimer's period, seen on its way
     const char *modulePath = "clock.exe";  // GetModuleFileNameA, cut as Windows cuts it
-    bool noIconTitleFont = false;          // SystemParametersInfoA fails
-    bool noStockFont = false;              // GetObjectA fails
-    bool dpiAware = false;                 // SetProcessDPIAware was called
+    bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
+    bool noStockFont = false;              // GetObjectW fails
+    int dpiAsked = 0;                      // 1 per-monitor awareness asked for, 2 system
+    bool olderWindows = false;             // no per-monitor DPI functions
 };
 extern Substitutes Sub;
 

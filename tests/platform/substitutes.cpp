@@ -33,28 +33,42 @@ static DWORD WINAPI ModulePath(HMODULE, LPSTR path, DWORD size)
 
 static BOOL WINAPI Parameters(UINT action, UINT size, PVOID data, UINT flags)
 {
-    return !Sub.noIconTitleFont && REAL("user32", SystemParametersInfoA)(action, size, data, flags);
+    return !Sub.noIconTitleFont && REAL("user32", SystemParametersInfoW)(action, size, data, flags);
 }
 
 static int WINAPI ObjectInfo(HANDLE object, int size, LPVOID data)
 {
-    return Sub.noStockFont ? 0 : REAL("gdi32", GetObjectA)(object, size, data);
+    return Sub.noStockFont ? 0 : REAL("gdi32", GetObjectW)(object, size, data);
 }
 
-// Wine treats every process as DPI-aware, so the program's call makes no
-// difference there: the test sees the program look the function up and call it.
-static BOOL WINAPI DpiAware() { return Sub.dpiAware = true; }
+// Wine treats every process as DPI-aware, so the program's calls make no
+// difference there: the test sees the program look them up and call them.
+// Per-monitor awareness is refused, as Wine refuses it.
+static BOOL WINAPI DpiAware() { return Sub.dpiAsked |= 2; }
+static BOOL WINAPI DpiContext(HANDLE context)
+{
+    Sub.dpiAsked |= context == DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2;
+    return FALSE;
+}
+
+// Functions of later Windows versions, which the program looks up by name.
+static const char *const Later[] = {"GetDpiForWindow", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi"};
 
 extern "C" LONG NTAPI LdrGetProcedureAddress(HMODULE, const ANSI_STRING *, ULONG, void **);
 static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
 {
-    if (!IS_INTRESOURCE(name) && !lstrcmpA(name, "SetProcessDPIAware"))
+    if (IS_INTRESOURCE(name))
+        return NULL;  // the program asks by name only
+    if (!lstrcmpA(name, "SetProcessDPIAware"))
         return (FARPROC)(void *)DpiAware;
-    ANSI_STRING s = {0, 0, (PCHAR)name};
-    if (!IS_INTRESOURCE(name))
-        s.Length = (USHORT)lstrlenA(name), s.MaximumLength = s.Length + 1;
+    if (!lstrcmpA(name, "SetProcessDpiAwarenessContext"))
+        return Sub.olderWindows ? NULL : (FARPROC)(void *)DpiContext;
+    for (int i = 0; i < 3; i++)  // the icon-title font fails at every DPI
+        if (!lstrcmpA(name, Later[i]) && (Sub.olderWindows || (i == 2 && Sub.noIconTitleFont)))
+            return NULL;
+    ANSI_STRING s = {(USHORT)lstrlenA(name), (USHORT)(lstrlenA(name) + 1), (PCHAR)name};
     void *address = NULL;
-    LdrGetProcedureAddress(module, IS_INTRESOURCE(name) ? NULL : &s, LOWORD(name), &address);
+    LdrGetProcedureAddress(module, &s, 0, &address);
     return (FARPROC)address;
 }
 
@@ -67,6 +81,6 @@ void *ImportTick IMPORT(GetTickCount, 0) = (void *)Tick;
 void *ImportKeyState IMPORT(GetAsyncKeyState, 4) = (void *)KeyState;
 void *ImportTimer IMPORT(SetTimer, 16) = (void *)Timer;
 void *ImportModulePath IMPORT(GetModuleFileNameA, 12) = (void *)ModulePath;
-void *ImportParameters IMPORT(SystemParametersInfoA, 16) = (void *)Parameters;
-void *ImportObjectInfo IMPORT(GetObjectA, 12) = (void *)ObjectInfo;
+void *ImportParameters IMPORT(SystemParametersInfoW, 16) = (void *)Parameters;
+void *ImportObjectInfo IMPORT(GetObjectW, 12) = (void *)ObjectInfo;
 void *ImportProcAddress IMPORT(GetProcAddress, 8) = (void *)ProcAddress;

@@ -132,29 +132,66 @@ TEST_CASE("start-up from any 32 bytes: the window on a monitor, and 32 bytes wri
     }
 }
 
-TEST_CASE_FIXTURE(Fixture, "the window: two buttons sized from the icon-title font, else the stock font, else none")
+// Whether the buttons (and with all, the client area) are as the sizes made
+// from h have them, in the program's font.
+static bool ButtonsOf(LONG h, int all = 3)
 {
-    LOGFONTA icon, stock;
-    SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof icon, &icon, 0);
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
-    REQUIRE((icon.lfHeight < 0 && stock.lfHeight < 0));
-    for (LONG h : {2 - icon.lfHeight, -stock.lfHeight}) {
+    LONG bw = 5 * h + 4, bh = h + 10;
+    RECT r[3], expected[3] = {{0, 0, bw, bh}, {bw, 0, 2 * bw, bh}, {0, 0, 2 * bw, bh}};
+    GetWindowRect(Clock.StartStopButton, &r[0]);
+    GetWindowRect(Clock.LapButton, &r[1]);
+    MapWindowPoints(NULL, Clock.MainWindow, (POINT *)r, 4);
+    GetClientRect(Clock.MainWindow, &r[2]);
+    return memcmp(r, expected, all * sizeof *r) == 0 &&
+           SendMessageA(Clock.LapButton, WM_GETFONT, 0, 0) == (LRESULT)Clock.CaptionFont;
+}
+
+static LONG IconFontHeight(UINT dpi)
+{
+    LOGFONTW icon;
+    SystemParametersInfoForDpi(SPI_GETICONTITLELOGFONT, sizeof icon, &icon, 0, dpi);
+    return icon.lfHeight;
+}
+
+TEST_CASE_FIXTURE(Fixture, "the window: buttons sized from the icon-title font at its DPI, else the stock font, else none")
+{
+    LOGFONTW stock;
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    const struct { bool older, noIconTitleFont; int dpiAsked; } cases[] = {{false, false, 3}, {true, false, 2}, {false, true, 3}};
+    for (auto &c : cases) {  // per-monitor awareness refused; Windows before it; no icon-title font
+        Sub.olderWindows = c.older, Sub.noIconTitleFont = c.noIconTitleFont, Sub.dpiAsked = 0;
         Start();
-        LONG bw = 5 * h + 4, bh = h + 10;
-        RECT r[3], expected[3] = {{0, 0, 2 * bw, bh}, {0, 0, bw, bh}, {bw, 0, 2 * bw, bh}};
-        GetClientRect(Clock.MainWindow, &r[0]);
-        GetWindowRect(Clock.StartStopButton, &r[1]);
-        GetWindowRect(Clock.LapButton, &r[2]);
-        MapWindowPoints(NULL, Clock.MainWindow, (POINT *)&r[1], 4);
-        CHECK(memcmp(r, expected, sizeof r) == 0);
-        CHECK(SendMessageA(Clock.LapButton, WM_GETFONT, 0, 0) == (LRESULT)Clock.CaptionFont);
-        CHECK((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
-        CHECK(Sub.dpiAware);
+        UINT dpi = GetDpiForWindow(Clock.MainWindow);  // as tests/run set the screen
+        LONG icon = IconFontHeight(dpi);
+        CHECK((dpi == (getenv("DPI") ? (UINT)atoi(getenv("DPI")) : 96) && icon < 0));
+        CHECK(ButtonsOf(c.noIconTitleFont ? -stock.lfHeight : 2 - icon));
+        CHECK(((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) && Sub.dpiAsked == c.dpiAsked));
         DestroyWindow(Clock.MainWindow);
-        Sub.noIconTitleFont = true;
     }
     DeleteFileA("clock.QNF");
     Sub.noStockFont = true;
     Start();
     CHECK((FindWindowA("Vorlandine", NULL) == NULL && Read().empty()));
+}
+
+TEST_CASE_FIXTURE(Fixture, "a change of DPI: the window where Windows suggests, its buttons and font made again, the rest untouched")
+{
+    Start("/S");
+    HWND main = Clock.MainWindow;
+    std::string caption = Caption();
+    for (int i = 0; i < 100; i++) {  // 144, 96, 144 ...
+        LONG dpi = i % 2 ? 96 : 144;
+        RECT suggested = {8 * i, 20 + i, 8 * i + 2 * dpi, 20 + i + dpi / 2}, r;
+        HFONT old = Clock.CaptionFont;
+        CHECK(Send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested) == 0);
+        GetWindowRect(main, &r);
+        LONG icon = IconFontHeight(dpi);
+        LOGFONTW font;
+        GetObjectW(Clock.CaptionFont, sizeof font, &font);
+        CHECK((memcmp(&r, &suggested, sizeof r) == 0 && memcmp(&r, &Clock.WindowRect, sizeof r) == 0));
+        CHECK((ButtonsOf(2 - icon, 2) && font.lfHeight == icon));
+        // The font it replaced is the one GDI object made here: gone. (Wine
+        // counts no GDI objects: its GetGuiResources is a stub.)
+        CHECK((GetObjectType(old) == 0 && Caption() == caption && Clock.RunState == Running && GetFocus() == main));
+    }
 }
