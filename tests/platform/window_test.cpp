@@ -177,14 +177,13 @@ TEST_CASE_FIXTURE(Fixture, "the window: buttons sized from the icon-title font a
 TEST_CASE_FIXTURE(Fixture, "a change of DPI: the window where Windows suggests, its buttons and font made again, the rest untouched")
 {
     Start("/S");
-    HWND main = Clock.MainWindow;
     std::string caption = Caption();
     for (int i = 0; i < 100; i++) {  // 144, 96, 144 ...
         LONG dpi = i % 2 ? 96 : 144;
         RECT suggested = {8 * i, 20 + i, 8 * i + 2 * dpi, 20 + i + dpi / 2}, r;
         HFONT old = Clock.CaptionFont;
         CHECK(Send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested) == 0);
-        GetWindowRect(main, &r);
+        GetWindowRect(Clock.MainWindow, &r);
         LONG icon = IconFontHeight(dpi);
         LOGFONTW font;
         GetObjectW(Clock.CaptionFont, sizeof font, &font);
@@ -192,6 +191,6 @@ TEST_CASE_FIXTURE(Fixture, "a change of DPI: the window where Windows suggests, 
         CHECK((ButtonsOf(2 - icon, 2) && font.lfHeight == icon));
         // The font it replaced is the one GDI object made here: gone. (Wine
         // counts no GDI objects: its GetGuiResources is a stub.)
-        CHECK((GetObjectType(old) == 0 && Caption() == caption && Clock.RunState == Running && GetFocus() == main));
+        CHECK((GetObjectType(old) == 0 && Caption() == caption && Clock.RunState == Running && GetFocus() == Clock.MainWindow));
     }
 }
