@@ -127,6 +127,19 @@ static LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+// WM_GETDPISCALEDSIZE: the size the window takes at the new DPI, so that
+// the rectangle WM_DPICHANGED then suggests is the buttons' own.
+static LRESULT OnGetDpiScaledSize(WPARAM dpi, LPARAM lParam)
+{
+    Layout l;
+    if (!Measure(dpi, &l))
+        return FALSE;
+    DeleteObject(l.font);
+    SIZE *size = (SIZE *)lParam;
+    size->cx = l.frame.right - l.frame.left, size->cy = l.frame.bottom - l.frame.top;
+    return TRUE;
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -142,6 +155,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_INITMENUPOPUP:   return OnInitMenuPopup(window, (HMENU)wParam);
     case WM_MENUSELECT:      return OnMenuSelect(wParam);
     case WM_DPICHANGED:      return OnDpiChanged(window, wParam, lParam);
+    case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(wParam, lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
