@@ -63,9 +63,11 @@ static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
         return (FARPROC)(void *)DpiAware;
     if (!lstrcmpA(name, "SetProcessDpiAwarenessContext"))
         return Sub.olderWindows ? NULL : (FARPROC)(void *)DpiContext;
-    for (int i = 0; i < 3; i++)  // the icon-title font fails at every DPI
-        if (!lstrcmpA(name, Later[i]) && (Sub.olderWindows || (i == 2 && Sub.noIconTitleFont)))
+    for (const char *later : Later)
+        if (Sub.olderWindows && !lstrcmpA(name, later))
             return NULL;
+    if (Sub.noIconTitleFont && !lstrcmpA(name, "SystemParametersInfoForDpi"))
+        return NULL;  // the icon-title font fails at every DPI
     ANSI_STRING s = {(USHORT)lstrlenA(name), (USHORT)(lstrlenA(name) + 1), (PCHAR)name};
     void *address = NULL;
     LdrGetProcedureAddress(module, &s, 0, &address);
