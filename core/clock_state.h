@@ -44,6 +44,8 @@ struct ClockState : StateRecord {
     HWND  StartStopButton;
     HWND  LapButton;
     HFONT CaptionFont;
+    HANDLE FileOwner;     // the mutex named for the settings file, held for life
+    DWORD SettingsKey;    // of that file: later starts hand over to this clock
     char  CaptionBuffer[CAPTION_SIZE];  // the caption last shown; [2] is read back
 };
 
@@ -64,6 +66,7 @@ LRESULT StartStop(LPARAM lParam);
 LRESULT Lap();
 LRESULT Reset();
 LRESULT CommandTail();
+
 // Brings a counting clock up to tick and writes the settings file.
 void SaveClock(DWORD tick);
 

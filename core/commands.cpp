@@ -1,7 +1,6 @@
 // Start/Stop, Lap and Reset, with their modifiers, and the buttons that show
 // what the clock does.
 #include "clock_state.h"
-#include "../startup/startup.h"
 
 const char *const Labels[6] = {
     "&Start", "&Stop", "&LAP", "IAStart", "&A_Stop", "&ZReset",
@@ -94,19 +93,6 @@ LRESULT Reset()
     RefreshCaption(Clock.MainWindow, 0, 0, t);
     SaveClock(t);
     return CommandTail();
-}
-
-// The file follows every command, and a counting clock at least once a
-// minute, so that a crash or a power cut loses no command and at most a
-// minute of counting. Bringing the clock up to date changes nothing shown.
-void SaveClock(DWORD tick)
-{
-    if (Clock.RunState) {
-        Clock.AccumulatedMs += tick - Clock.BaseTick;
-        Clock.BaseTick = tick;
-    }
-    Clock.SavedTick = tick;
-    SaveSettings();
 }
 
 // Every command ends here: the keys need the focus back from the buttons,

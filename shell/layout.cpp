@@ -9,7 +9,7 @@
 // look-up serves every name (44 bytes fewer than inlined).
 static __attribute__((noinline)) FARPROC User32Function(LPCSTR name)
 {
-    return GetProcAddress(GetModuleHandleA("user32.dll"), name);
+    return GetProcAddress(GetModuleHandleA("user32"), name);
 }
 #define LATER(name) ((decltype(&name))(void *)User32Function(#name))
 

@@ -4,6 +4,12 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+extern const char ClassName[];
+
+// One clock per settings file (handover.cpp): a later start hands over its
+// arguments and ends; the clock takes them in WM_COPYDATA.
+BOOL HandedOver(LPCSTR arguments);
+LRESULT OnHandOver(const COPYDATASTRUCT *data);
 
 // The window at the DPI of its monitor (layout.cpp).
 struct Layout {

@@ -6,7 +6,7 @@
 #include "../startup/startup.h"
 #include "../res/resource.h"
 
-static const char ClassName[] = "Vorlandine";
+const char ClassName[] = "Vorlandine";
 
 static void RegisterMainClass(HINSTANCE instance)
 {
@@ -47,10 +47,12 @@ static void AddMenuItem(HMENU menu, UINT position, UINT_PTR id, LPCSTR text)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 {
+    if (HandedOver(arguments))
+        return 0;
     AskForDpiAwareness();
     RegisterMainClass(instance);
     LoadSettings();
-    ApplySwitches(arguments);
+    ApplySwitches(arguments, SetSwitch);
 
     // Sized first at the system's DPI, then at that of the monitor the
     // window opens on, which Windows knows only once the window exists.

@@ -156,6 +156,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MENUSELECT:      return OnMenuSelect(wParam);
     case WM_DPICHANGED:      return OnDpiChanged(window, wParam, lParam);
     case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(wParam, lParam);
+    case WM_COPYDATA:        return OnHandOver((const COPYDATASTRUCT *)lParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -3,21 +3,42 @@
 #include "startup.h"
 #include "../core/clock_state.h"
 
+// Wide, so that a folder or a name in any language works: the ANSI path has
+// a '?' for every character that the ANSI code page lacks.
+DWORD SettingsPath(LPWSTR path)
+{
+    DWORD length = GetModuleFileNameW(NULL, path, SETTINGS_PATH_SIZE);
+    // A full buffer means the path was cut off: that name is not ours.
+    if (length < 3 || length >= SETTINGS_PATH_SIZE)
+        return 0;
+    path[length - 3] = 'Q';
+    path[length - 2] = 'N';
+    path[length - 1] = 'F';
+    return length;
+}
+
+// FNV-1a over the name in capitals, as Windows compares file names.
+DWORD SettingsKey()
+{
+    WCHAR path[SETTINGS_PATH_SIZE];
+    DWORD length = SettingsPath(path);
+    DWORD key = 2166136261u;
+    CharUpperBuffW(path, length);
+    for (DWORD i = 0; i < length; i++)
+        key = (key ^ path[i]) * 16777619u;
+    return length ? key : 0;
+}
+
 // direction 0 reads (GENERIC_READ, OPEN_EXISTING), 1 writes (GENERIC_WRITE,
 // OPEN_ALWAYS) in place, through to the disk, so that a power cut just after
 // a command keeps it. Every failure is silent: a missing file means defaults.
 void TransferSettings(int direction)
 {
-    char path[SETTINGS_PATH_SIZE];
-    DWORD length = GetModuleFileNameA(NULL, path, SETTINGS_PATH_SIZE);
-    // A full buffer means the path was cut off: that name is not ours.
-    if (length < 3 || length >= SETTINGS_PATH_SIZE)
+    WCHAR path[SETTINGS_PATH_SIZE];
+    if (!SettingsPath(path))
         return;
-    path[length - 3] = 'Q';
-    path[length - 2] = 'N';
-    path[length - 1] = 'F';
-    HANDLE file = CreateFileA(path, 0x80000000u >> direction, 0, NULL,
-                              direction + 3, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, NULL);
+    HANDLE file = CreateFileW(path, 0x80000000u >> direction, 0, NULL, direction + 3,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD done;

@@ -1,16 +1,32 @@
-// Start-up input: the command line's switches and the settings file.
+// Start-up input: the command line's switches, the settings file, and what
+// a later start of the program hands the running clock.
 #pragma once
 #include <windows.h>
 
 #define SETTINGS_PATH_SIZE 260
+#define HANDOVER_SIZE      256  // a handed-over argument string is cut off past it
 
 // The argument string: what follows the program's own name.
 LPSTR SkipProgramName(LPSTR commandLine);
-// Applies the switches /Z /S /P /L /N /M and /x*y to the saved record.
-void ApplySwitches(LPCSTR arguments);
+// Each switch sets one field of the saved record (numbered as LONGs from
+// its start) to a value. ApplySwitches hands them to take, in order.
+enum { FieldLeft, FieldTop, FieldAccumulated = 4, FieldRunState = 6, FieldShowState };
+typedef void (*SwitchTaker)(int field, LONG value);
+void ApplySwitches(LPCSTR arguments, SwitchTaker take);
+// The taker of the start: the switches override the saved record.
+void SetSwitch(int field, LONG value);
 // Reads a decimal number and moves the cursor past it; -1 without a digit.
 LONG ParseDecimal(LPCSTR *cursor);
+// The size bytes another start handed over, as an argument string with its
+// NUL in arguments[HANDOVER_SIZE].
+void ReadHandOver(const void *data, DWORD size, LPSTR arguments);
 
+// The settings file's name, in path[SETTINGS_PATH_SIZE], and its length;
+// 0 when the program's own path was cut off, and so is no name of ours.
+DWORD SettingsPath(LPWSTR path);
+// The settings file's name as a number, whatever the case of its letters;
+// 0 without a name.
+DWORD SettingsKey();
 // The 32-byte record beside the executable, read at start; written after
 // every command, once a minute while counting, and at exit.
 void TransferSettings(int direction);

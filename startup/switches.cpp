@@ -1,4 +1,5 @@
-// The command line. The switches override what the settings file said;
+// The command line, and the argument strings that later starts hand the
+// running clock. The switches override what the settings file said;
 // anything the program does not understand is skipped in silence.
 #include "startup.h"
 #include "../core/clock_state.h"
@@ -37,48 +38,65 @@ LONG ParseDecimal(LPCSTR *cursor)
     return v;
 }
 
-// y after "*": ends the group.
-static void ApplyTop(LPCSTR *p)
+// A number at the cursor for field; a negative one is no position.
+static void TakeNumber(LPCSTR *p, int field, SwitchTaker take)
 {
-    (*p)++;
     LONG v = ParseDecimal(p);
     if (v >= 0)
-        Clock.WindowRect.top = v;
+        take(field, v);
 }
+
+// The switch letters, upper case only, with the field each sets and to what.
+static const struct { char letter, field, value; } Letters[] = {
+    {'Z', FieldAccumulated, 0},
+    {'S', FieldRunState, Running}, {'P', FieldRunState, Stopped}, {'L', FieldRunState, LapHold},
+    {'N', FieldShowState, ShowNormal}, {'M', FieldShowState, ShowMinimized},
+};
 
 // After "/": letters and numbers until the end or a y value. The one
 // character after a number is consumed unseen, so /100S does not start.
-static void ApplyGroup(LPCSTR *p)
+static void ApplyGroup(LPCSTR *p, SwitchTaker take)
 {
-    for (;;) {
-        switch (**p) {
-        case 0:   return;
-        case 'Z': Clock.AccumulatedMs = 0; break;
-        case 'S': Clock.RunState = Running; break;
-        case 'P': Clock.RunState = Stopped; break;
-        case 'L': Clock.RunState = LapHold; break;
-        case 'N': Clock.ShowState = ShowNormal; break;
-        case 'M': Clock.ShowState = ShowMinimized; break;
-        case '*': ApplyTop(p); return;
-        default: {
-            LONG v = ParseDecimal(p);
-            if (v >= 0)
-                Clock.WindowRect.left = v;
-            if (**p == '*') {
-                ApplyTop(p);
-                return;
-            }
+    for (;; (*p)++) {
+        auto l = Letters, end = Letters + sizeof Letters / sizeof *l;
+        while (l < end && l->letter != **p)
+            l++;
+        if (l < end) {
+            take(l->field, l->value);
+            continue;
+        }
+        if (**p != '*') {
+            TakeNumber(p, FieldLeft, take);
             if (**p == 0)
                 return;
+            if (**p != '*')
+                continue;
         }
-        }
-        (*p)++;
+        (*p)++;  // y follows "*", and ends the group
+        TakeNumber(p, FieldTop, take);
+        return;
     }
 }
 
-void ApplySwitches(LPCSTR p)
+void ApplySwitches(LPCSTR p, SwitchTaker take)
 {
     while (*p)
         if (*p++ == '/')
-            ApplyGroup(&p);
+            ApplyGroup(&p, take);
+}
+
+void SetSwitch(int field, LONG value)
+{
+    ((LONG *)static_cast<StateRecord *>(&Clock))[field] = value;
+}
+
+// Whatever another program sends, of any length and with or without a NUL:
+// read within size, and no further than the buffer holds.
+void ReadHandOver(const void *data, DWORD size, LPSTR arguments)
+{
+    const char *in = (const char *)data;
+    DWORD n = 0;
+    while (n < size && n < HANDOVER_SIZE - 1 && in[n])
+        arguments[n] = in[n], n++;
+    arguments[n] = 0;
 }

@@ -1,19 +1,38 @@
-// libFuzzer: any command line is cut and applied without reading past its end.
+// libFuzzer: any command line is cut and applied without reading past its
+// end, and any bytes handed over by another program are read within their
+// size and give only switches a start could give.
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
+#include "../../core/clock_state.h"
 #include "../../startup/startup.h"
+
+ClockState Clock;
+
+// Only the fields that switches set, and only positions that are no less than 0.
+static void Check(int field, LONG value)
+{
+    if (field == 2 || field == 3 || field == 5 || field > FieldShowState || (field <= FieldTop && value < 0))
+        abort();
+    SetSwitch(field, value);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // An exact-size copy: AddressSanitizer catches a read past the NUL.
+    // Exact-size copies: AddressSanitizer catches a read past either end.
     char *line = (char *)malloc(size + 1);
     memcpy(line, data, size);
     line[size] = 0;
     LPSTR arguments = SkipProgramName(line);
     if (arguments < line || arguments > line + strlen(line))
         abort();
-    ApplySwitches(arguments);
+    ApplySwitches(arguments, Check);
     free(line);
+    uint8_t *sent = (uint8_t *)malloc(size);
+    memcpy(sent, data, size);
+    char handed[HANDOVER_SIZE];
+    ReadHandOver(sent, (DWORD)size, handed);
+    ApplySwitches(handed, Check);
+    free(sent);
     return 0;
 }

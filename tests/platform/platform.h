@@ -16,7 +16,7 @@ struct Substitutes {
     DWORD tick = 100000;                   // GetTickCount
     SHORT keys[256] = {};                  // GetAsyncKeyState
     UINT timerPeriod = 0;                  // the last SetTimer's period, seen on its way
-    const char *modulePath = "clock.exe";  // GetModuleFileNameA, cut as Windows cuts it
+    const WCHAR *modulePath = L"clock.exe";  // GetModuleFileNameW, cut as Windows cuts it
     bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
     bool noStockFont = false;              // GetObjectW fails
     int dpiAsked = 0;                      // 1 per-monitor awareness asked for, 2 system
@@ -37,13 +37,14 @@ inline void Pump()
 // the window, if the test made one, goes at the end.
 struct Fixture {
     Fixture() { Clock = ClockState(), Sub = Substitutes(), DeleteFileA("clock.QNF"); }
-    ~Fixture() { DestroyWindow(Clock.MainWindow), Pump(); }
+    ~Fixture() { DestroyWindow(Clock.MainWindow), Pump(), CloseHandle(Clock.FileOwner); }
 };
 
 // WinMain up to its first command: Wine hands out the quit posted here
 // after the command that WinMain posts.
 inline void Start(const char *arguments = "")
 {
+    CloseHandle(Clock.FileOwner), Clock.FileOwner = NULL;  // an earlier start's
     std::string line = arguments;
     PostQuitMessage(0);
     REQUIRE(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);

@@ -31,7 +31,7 @@ TEST_CASE("the command line: the program's name cut off, the switches applied")
         Clock.AccumulatedMs = 9, Clock.RunState = LapHold, Clock.ShowState = 6;
         std::string line = c.line;
         LPSTR arguments = SkipProgramName(&line[0]);
-        ApplySwitches(arguments);
+        ApplySwitches(arguments, SetSwitch);
         char record[64];
         wsprintfA(record, "%s|%ld %ld %lu %ld %ld", arguments, Clock.WindowRect.left, Clock.WindowRect.top,
                   Clock.AccumulatedMs, Clock.RunState, Clock.ShowState);
@@ -63,15 +63,15 @@ TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte beside t
     Clock = ClockState();
     LoadSettings();                              // a shorter one fills what it has
     CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(27, 0));
-    for (const char *name : {"tool.bin", "toolexe"}) {
+    for (const WCHAR *name : {L"tool.bin", L"toolexe"}) {
         Sub.modulePath = name;                   // its last three characters become QNF
         SaveSettings();
     }
     CHECK(Read("tool.QNF") + Read("toolQNF") == Saved() + Saved());
     // A path that filled the buffer was cut off: the name beside it is not
     // the program's, and the buffer has no room left to change it.
-    std::string cut(SETTINGS_PATH_SIZE + 4, 'a');
-    for (const char *path : {"missing\\clock.exe", cut.c_str()}) {
+    std::wstring cut(SETTINGS_PATH_SIZE + 4, 'a');
+    for (const WCHAR *path : {L"missing\\clock.exe", cut.c_str()}) {
         Clock.RunState = Running;
         Sub.modulePath = path;
         SaveSettings();

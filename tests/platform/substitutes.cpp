@@ -20,11 +20,14 @@ static UINT_PTR WINAPI Timer(HWND window, UINT_PTR id, UINT period, TIMERPROC pr
     return REAL("user32", SetTimer)(window, id, period, proc);
 }
 
-// As Windows does with a short buffer: size - 1 characters, and size returned.
-static DWORD WINAPI ModulePath(HMODULE, LPSTR path, DWORD size)
+// As Windows does with a short buffer: size - 1 characters, and size
+// returned. Without a name set, the real one.
+static DWORD WINAPI ModulePath(HMODULE module, LPWSTR path, DWORD size)
 {
-    lstrcpynA(path, Sub.modulePath, size);
-    DWORD length = lstrlenA(Sub.modulePath);
+    if (!Sub.modulePath)
+        return REAL("kernel32", GetModuleFileNameW)(module, path, size);
+    lstrcpynW(path, Sub.modulePath, size);
+    DWORD length = lstrlenW(Sub.modulePath);
     if (length < size)
         return length;
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
@@ -82,7 +85,7 @@ static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
 void *ImportTick IMPORT(GetTickCount, 0) = (void *)Tick;
 void *ImportKeyState IMPORT(GetAsyncKeyState, 4) = (void *)KeyState;
 void *ImportTimer IMPORT(SetTimer, 16) = (void *)Timer;
-void *ImportModulePath IMPORT(GetModuleFileNameA, 12) = (void *)ModulePath;
+void *ImportModulePath IMPORT(GetModuleFileNameW, 12) = (void *)ModulePath;
 void *ImportParameters IMPORT(SystemParametersInfoW, 16) = (void *)Parameters;
 void *ImportObjectInfo IMPORT(GetObjectW, 12) = (void *)ObjectInfo;
 void *ImportProcAddress IMPORT(GetProcAddress, 8) = (void *)ProcAddress;

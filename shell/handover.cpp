@@ -1,0 +1,117 @@
+// One clock per settings file. A start whose file belongs to a running
+// clock makes no window: it hands that clock its argument string and ends,
+// so that a shortcut or a macro key running "vorlandine /P" stops the clock
+// wherever the focus is. A clock owns its file by a mutex named for it.
+#include "shell.h"
+#include "../core/clock_state.h"
+#include "../startup/startup.h"
+
+#define HANDOVER_ROUNDS  30    // of 100 ms: the clock may be making its window
+#define HANDOVER_TIMEOUT 2000  // ms that a clock has to take the switches
+
+static int Switches;  // in the argument string at hand
+
+static void CountSwitch(int, LONG)
+{
+    Switches++;
+}
+
+static DWORD Length(LPCSTR text)
+{
+    DWORD n = 0;
+    while (text[n])
+        n++;
+    return n;
+}
+
+// TRUE when the clock of the file took the arguments, or when a clock did
+// not answer: most likely the one of the file, and then there must not be a
+// second. The clock of another file answers FALSE.
+static BOOL SendToClocks(DWORD key, LPCSTR arguments)
+{
+    COPYDATASTRUCT data = {key, Length(arguments), (PVOID)arguments};
+    for (HWND clock = NULL; (clock = FindWindowExA(NULL, clock, ClassName, NULL));) {
+        DWORD_PTR taken = FALSE;
+        if (!SendMessageTimeoutA(clock, WM_COPYDATA, 0, (LPARAM)&data, SMTO_ABORTIFHUNG,
+                                 HANDOVER_TIMEOUT, &taken) || taken)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// TRUE when this start is to end at once, its arguments handed to the clock
+// that owns its settings file. Otherwise this start owns the file from now.
+BOOL HandedOver(LPCSTR arguments)
+{
+    DWORD key = SettingsKey();
+    if (!key)
+        return FALSE;  // no file to own: a clock of its own, as ever
+    static WCHAR name[] = L"Vorlandine AAAAAAAA";
+    for (int i = 0; i < 8; i++)
+        name[11 + i] = (WCHAR)('A' + (key >> 4 * i & 15));
+    // The clock holds the mutex as long as its process lives; the wait
+    // between rounds ends when it ends, and this start is then the clock.
+    HANDLE owner = CreateMutexW(NULL, TRUE, name);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        // Without switches the clock comes to the front: the right to the
+        // foreground, which this start has from the user, goes with them.
+        Switches = 0;
+        ApplySwitches(arguments, CountSwitch);
+        if (!Switches)
+            AllowSetForegroundWindow(ASFW_ANY);
+        for (int round = 0;; round++) {
+            if (round == HANDOVER_ROUNDS || SendToClocks(key, arguments))
+                return TRUE;
+            if (WaitForSingleObject(owner, 100) != WAIT_TIMEOUT)
+                break;
+        }
+    }
+    Clock.FileOwner = owner, Clock.SettingsKey = key;
+    return FALSE;
+}
+
+// A switch of a later start, as that start would have taken it, on the
+// clock as it runs: the time counted is kept; L takes a lap as the key does.
+static void TakeSwitch(int field, LONG value)
+{
+    Switches++;
+    LONG at[2] = {Clock.WindowRect.left, Clock.WindowRect.top};
+    switch (field) {
+    case FieldAccumulated:
+        Reset();
+        break;
+    case FieldRunState:
+        if (value < 0)
+            Lap();
+        else if ((Clock.RunState == 0) == value)  // S while stopped, P while counting
+            StartStop(0);
+        break;
+    case FieldShowState:
+        ShowWindow(Clock.MainWindow, value ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+        break;
+    default:
+        at[field] = value;
+        SetWindowPos(Clock.MainWindow, NULL, at[0], at[1], 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// WM_COPYDATA: a later start of the program from the same settings file;
+// anything else another program sends is none of ours (and whatever it
+// sends, it can do no more than a start could). Without switches, the clock
+// comes to the front. The file follows, as after every command.
+LRESULT OnHandOver(const COPYDATASTRUCT *data)
+{
+    if (data->dwData != Clock.SettingsKey)
+        return FALSE;
+    char arguments[HANDOVER_SIZE];
+    ReadHandOver(data->lpData, data->cbData, arguments);
+    Switches = 0;
+    ApplySwitches(arguments, TakeSwitch);
+    if (!Switches) {
+        if (IsIconic(Clock.MainWindow))
+            ShowWindow(Clock.MainWindow, SW_RESTORE);
+        SetForegroundWindow(Clock.MainWindow);
+    }
+    SaveClock(GetTickCount());
+    return TRUE;
+}

@@ -1,0 +1,77 @@
+// One clock per settings file: what a later start hands the running clock,
+// and a settings file in a folder of any language.
+#include "platform.h"
+
+TEST_CASE("a second start: its switches change the running clock, and it makes no window")
+{
+    // A clock from the file of one at 5 s (LapCs 123) at (40, 30), 2 s on;
+    // then a start with the arguments, in this process (WinMain again).
+    const struct { LONG run, show; const char *arguments, *state; } cases[] = {
+        {Running, 0, "/P", "  0:00:07.00|&Start 1 0|0 0 7000 700 0|parked|1|1 40 30 0"},
+        {Stopped, 0, "/S", "  0:00:05|&Stop 1 1|1 0 5000 500 0|995|1|1 40 30 0"},
+        {Running, 0, "/ZS", "  0:00:00|&Stop 1 1|1 0 0 123 0|995|1|1 40 30 0"},
+        {Stopped, 0, "/ZS", "  0:00:00|&Stop 1 1|1 0 0 0 0|995|1|1 40 30 0"},
+        {Running, 0, "/L", "  0:00:07.00|&Stop 1 1|-1 0 7000 700 0|995|1|1 40 30 0"},
+        {Stopped, 0, "/SP", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1 40 30 0"},
+        {Stopped, 0, "/M", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0|1 40 30 1"},
+        {Stopped, 6, "/N", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1 40 30 0"},
+        {Stopped, 6, "", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1 40 30 0"},
+        {Stopped, 0, "/100*200", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1 100 200 0"},
+    };
+    for (auto &c : cases) {
+        INFO(std::string(c.arguments));
+        Fixture f;
+        Clock.AccumulatedMs = 5000, Clock.LapCs = 123, Clock.RunState = c.run, Clock.ShowState = c.show,
+        Clock.WindowRect = {40, 30, 0, 0};
+        SaveSettings();
+        Clock = ClockState();
+        Start();
+        Sub.tick += 2000;
+        std::string line = c.arguments;
+        CHECK(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);
+        CHECK(FindWindowExA(NULL, NULL, "Vorlandine", NULL) == Clock.MainWindow);  // the one clock
+        CHECK(FindWindowExA(NULL, Clock.MainWindow, "Vorlandine", NULL) == NULL);
+        char window[32];  // where it is (before it was minimized), and whether minimized
+        wsprintfA(window, " %ld %ld %d", Clock.WindowRect.left, Clock.WindowRect.top, IsIconic(Clock.MainWindow) != 0);
+        CHECK(State() + window == c.state);
+    }
+}
+
+TEST_CASE_FIXTURE(Fixture, "what other programs send the clock: only the clock of this file, within bounds, as switches")
+{
+    Start("/S");
+    std::string bytes = "/" + std::string(254, 'N') + std::string(745, 'P');
+    const struct { ULONG_PTR key; const char *data; DWORD size; bool stops; } cases[] = {
+        {Clock.SettingsKey + 1, "/P", 2, false},  // the clock of another file
+        {Clock.SettingsKey, "/P", 1, false},      // no further than the size
+        {Clock.SettingsKey, bytes.data(), 1000, false},  // no NUL: cut off before the P
+        {Clock.SettingsKey, NULL, 0, false},
+        {Clock.SettingsKey, "/\xff\x80P", 4, true},  // the one that stops: the last
+    };
+    for (auto &c : cases) {
+        INFO(c.size);
+        COPYDATASTRUCT data = {c.key, c.size, (PVOID)c.data};
+        CHECK(Send(WM_COPYDATA, 0, (LPARAM)&data) == (c.key == Clock.SettingsKey));
+        CHECK((Clock.RunState == Stopped) == c.stops);
+    }
+    Sub.modulePath = L"CLOCK.EXE";  // the same file, spelt otherwise
+    CHECK(SettingsKey() == Clock.SettingsKey);
+    Sub.modulePath = L"other\\clock.exe";
+    CHECK(SettingsKey() != Clock.SettingsKey);
+}
+
+TEST_CASE_FIXTURE(Fixture, "a folder in letters that the ANSI code page lacks: the file is read and written")
+{
+    char ansi[MAX_PATH];
+    GetModuleFileNameA(NULL, ansi, MAX_PATH);
+    // tests/run runs the tests from a folder whose ANSI name names nothing.
+    REQUIRE(GetFileAttributesA(ansi) == INVALID_FILE_ATTRIBUTES);
+    Sub.modulePath = NULL;  // the real path
+    Clock.AccumulatedMs = 1500;
+    SaveSettings();
+    Clock = ClockState();
+    LoadSettings();
+    WCHAR path[SETTINGS_PATH_SIZE];
+    SettingsPath(path);
+    CHECK((Clock.AccumulatedMs == 1500 && DeleteFileW(path)));
+}
