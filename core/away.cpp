@@ -2,6 +2,7 @@
 // coming back stops it. The clock is only ever moved by plain posted
 // Start/Stop commands, so it goes through the same road as a click.
 #include "clock_state.h"
+#include <wtsapi32.h>
 
 static void PostStartStop()
 {
@@ -21,5 +22,17 @@ LRESULT OnActivate(WPARAM wParam)
         Clock.ArmState = Idle;
         PostStartStop();
     }
+    return 0;
+}
+
+// WM_WTSSESSION_CHANGE: locking the screen, or a session cut off, leaves the
+// desk as surely as a switch to another window, but never deactivates the
+// clock's window; unlocking or connecting again is the return.
+LRESULT OnSessionChange(WPARAM event)
+{
+    const DWORD leaving = 1 << WTS_CONSOLE_DISCONNECT | 1 << WTS_REMOTE_DISCONNECT | 1 << WTS_SESSION_LOCK;
+    const DWORD returning = 1 << WTS_CONSOLE_CONNECT | 1 << WTS_REMOTE_CONNECT | 1 << WTS_SESSION_UNLOCK;
+    if (event < 32 && (leaving | returning) >> event & 1)
+        OnActivate(returning >> event & 1);  // WA_ACTIVE, or WA_INACTIVE
     return 0;
 }

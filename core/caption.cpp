@@ -5,6 +5,14 @@
 
 static const char RunningFormat[] = "%3d\x81\x46%02d\x81\x46%02d";
 static const char FullFormat[]    = "%3d\x81\x46%02d\x81\x46%02d.%02d";
+static const char CopyFormat[]    = "%d:%02d:%02d.%02d";  // for other programs
+
+// value, in hundredths, as h, mm, ss and hundredths in format.
+static void FormatFull(LPSTR out, LPCSTR format, DWORD value)
+{
+    DWORD r = value % 360000;
+    wsprintfA(out, format, (int)(value / 360000), (int)(r / 100 / 60), (int)(r / 100 % 60), (int)(r % 100));
+}
 
 // The window shows U+FF1A for the colon on every code page: the caption is
 // ASCII apart from the pair 0x81 0x46, so it needs no code page table. It
@@ -51,10 +59,32 @@ void CALLBACK RefreshCaption(HWND, UINT message, UINT_PTR, DWORD tick)
         }
         Clock.LapCs = value;  // Lap relies on this to capture the lap time
     }
-    DWORD r = value % 360000;
-    wsprintfA(Clock.CaptionBuffer, FullFormat, (int)(value / 360000),
-              (int)(r / 100 / 60), (int)(r / 100 % 60), (int)(r % 100));
+    FormatFull(Clock.CaptionBuffer, FullFormat, value);
     if (marker)
         Clock.CaptionBuffer[2] = '-';
     ShowCaption();
+}
+
+// Ctrl+C: the time at this moment, in the full format with plain colons and
+// no leading spaces, as Unicode text that a timesheet or a chat takes: the
+// elapsed time, or the lap while one is held. A clipboard that another
+// program holds open takes nothing.
+void CopyTime()
+{
+    char text[CAPTION_SIZE];
+    FormatFull(text, CopyFormat, Clock.RunState < 0 ? Clock.LapCs
+                                 : ElapsedCs(Clock.RunState ? GetTickCount() : Clock.BaseTick));
+    if (!OpenClipboard(Clock.MainWindow))
+        return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(WCHAR) * CAPTION_SIZE);
+    if (memory) {
+        WCHAR *out = (WCHAR *)GlobalLock(memory);
+        for (int i = 0; (out[i] = text[i]); i++) {
+        }
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory))
+            GlobalFree(memory);
+    }
+    CloseClipboard();
 }

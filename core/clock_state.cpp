@@ -3,7 +3,7 @@
 #include "clock_state.h"
 #include "../startup/startup.h"
 
-ClockState Clock;  // zero-initialised: stopped at 0, window at (0, 0)
+ClockState TheClock;  // zero-initialised: stopped at 0, window at (0, 0)
 
 // Milliseconds elapsed at tick; unsigned, so a wrap of the tick count
 // between BaseTick and tick costs nothing.

@@ -46,12 +46,11 @@ BOOL HandedOver(LPCSTR arguments)
     DWORD key = SettingsKey();
     if (!key)
         return FALSE;  // no file to own: a clock of its own, as ever
-    static WCHAR name[] = L"Vorlandine AAAAAAAA";
-    for (int i = 0; i < 8; i++)
-        name[11 + i] = (WCHAR)('A' + (key >> 4 * i & 15));
+    char name[20];
+    wsprintfA(name, "Vorlandine %08lX", key);
     // The clock holds the mutex as long as its process lives; the wait
     // between rounds ends when it ends, and this start is then the clock.
-    HANDLE owner = CreateMutexW(NULL, TRUE, name);
+    HANDLE owner = CreateMutexA(NULL, TRUE, name);
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         // Without switches the clock comes to the front: the right to the
         // foreground, which this start has from the user, goes with them.
@@ -108,8 +107,7 @@ LRESULT OnHandOver(const COPYDATASTRUCT *data)
     Switches = 0;
     ApplySwitches(arguments, TakeSwitch);
     if (!Switches) {
-        if (IsIconic(Clock.MainWindow))
-            ShowWindow(Clock.MainWindow, SW_RESTORE);
+        ShowWindow(Clock.MainWindow, SW_SHOWNORMAL);  // restored, if minimized
         SetForegroundWindow(Clock.MainWindow);
     }
     SaveClock(GetTickCount());

@@ -11,6 +11,9 @@ extern const char ClassName[];
 BOOL HandedOver(LPCSTR arguments);
 LRESULT OnHandOver(const COPYDATASTRUCT *data);
 
+// The notices of the program's session, on or off (sessions.cpp).
+void WatchSessions(BOOL watch);
+
 // The window at the DPI of its monitor (layout.cpp).
 struct Layout {
     HFONT font;

@@ -71,6 +71,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     Clock.LapButton = CreateButton(main, instance, IDC_LAP, Labels[LabelLap]);
     LayOut(main, WindowDpi(main), NULL);
     Clock.MainWindow = main;  // only now: WM_MOVE during creation tests it
+    WatchSessions(TRUE);
     // Files we write hold 0 or 6; any other value would hide or maximize.
     ShowWindow(main, Clock.ShowState == ShowMinimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
 

@@ -7,6 +7,7 @@
 static LRESULT OnDestroy()
 {
     SaveClock(GetTickCount());
+    WatchSessions(FALSE);
     PostQuitMessage(0);
     return 0;
 }
@@ -71,7 +72,8 @@ static LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-// WM_KEYDOWN: S, L, A, Z; any other key only gives the focus back.
+// WM_KEYDOWN: S, L, A, Z and Ctrl+C; any other key only gives the focus
+// back.
 static LRESULT OnKeyDown(WPARAM key, LPARAM lParam)
 {
     switch (key) {
@@ -81,6 +83,10 @@ static LRESULT OnKeyDown(WPARAM key, LPARAM lParam)
     case 'L': return CommandEntry(IDC_LAP, lParam);
     case 'S': return CommandEntry(IDC_START_STOP, lParam);
     case 'Z': return Reset();
+    case 'C':
+        if (GetAsyncKeyState(VK_CONTROL) < 0)
+            CopyTime();
+        break;
     }
     return CommandTail();
 }
@@ -157,6 +163,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED:      return OnDpiChanged(window, wParam, lParam);
     case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(wParam, lParam);
     case WM_COPYDATA:        return OnHandOver((const COPYDATASTRUCT *)lParam);
+    case WM_WTSSESSION_CHANGE: return OnSessionChange(wParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,13 +1,18 @@
 // The end-to-end tests' eyes inside Wine: what the clock's window shows, as
 // shell assignments: its text (the Unicode caption, the full-width colon as
-// ':'), its edges, whether it is minimized and in the foreground, and how
-// many clock windows there are.
+// ':'), its edges, whether it is minimized and in the foreground, how many
+// clock windows there are, and the text on the clipboard. With an argument,
+// first the session notice of that number, as Windows would send it.
 #include <windows.h>
 #include <stdio.h>
+#include <stdlib.h>
 
-int main()
+int main(int argc, char **argv)
 {
     HWND clock = FindWindowA("Vorlandine", NULL);
+    DWORD session = 0;
+    if (argc > 1 && ProcessIdToSessionId(GetCurrentProcessId(), &session))
+        SendMessageA(clock, WM_WTSSESSION_CHANGE, atoi(argv[1]), session);
     WCHAR text[32];
     RECT r = {};
     printf("text='");
@@ -19,5 +24,13 @@ int main()
         count++;
     printf("'\nleft=%ld top=%ld right=%ld bottom=%ld iconic=%d foreground=%d count=%d\n", r.left, r.top,
            r.right, r.bottom, IsIconic(clock) != 0, clock && GetForegroundWindow() == clock, count);
+    printf("copied='");
+    if (OpenClipboard(NULL)) {
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        for (WCHAR *c = data ? (WCHAR *)GlobalLock(data) : NULL; c && *c; c++)
+            putchar(*c < 0x80 && *c != '\'' ? *c : '?');
+        CloseClipboard();
+    }
+    printf("'\n");
     return clock ? 0 : 1;
 }

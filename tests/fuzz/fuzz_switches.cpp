@@ -7,7 +7,7 @@
 #include "../../core/clock_state.h"
 #include "../../startup/startup.h"
 
-ClockState Clock;
+ClockState TheClock;
 
 // Only the fields that switches set, and only positions that are no less than 0.
 static void Check(int field, LONG value)
@@ -19,7 +19,7 @@ static void Check(int field, LONG value)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Exact-size copies: AddressSanitizer catches a read past either end.
+    // An exact-size copy: AddressSanitizer catches a read past the NUL.
     char *line = (char *)malloc(size + 1);
     memcpy(line, data, size);
     line[size] = 0;
@@ -28,11 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         abort();
     ApplySwitches(arguments, Check);
     free(line);
-    uint8_t *sent = (uint8_t *)malloc(size);
-    memcpy(sent, data, size);
-    char handed[HANDOVER_SIZE];
-    ReadHandOver(sent, (DWORD)size, handed);
+    char handed[HANDOVER_SIZE];  // data itself is of exact size, unterminated
+    ReadHandOver(data, (DWORD)size, handed);
     ApplySwitches(handed, Check);
-    free(sent);
     return 0;
 }

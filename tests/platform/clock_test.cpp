@@ -45,7 +45,10 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
     // Each from 2 s counted up to 1 s before the tick count wraps, at tick
     // 2120 after the wrap, LapCs 77, with an empty caption, Start/Stop
     // reading "?", both buttons enabled and the focus on LAP. A right-click's
-    // wParam here is the button's id (0: the window itself).
+    // wParam here is the button's id (0: the window itself). Session notices
+    // carry the program's own session, as Windows sends them (Wine sends none).
+    DWORD id = 0;
+    LPARAM session = ProcessIdToSessionId(GetCurrentProcessId(), &id) ? id : 0;
     const struct { const char *name; LONG run, arm, mods; int keys; UINT message; WPARAM wParam; LPARAM lParam; const char *state; } cases[] = {
         {"start", Stopped, Idle, 0, 0, WM_COMMAND, IDC_START_STOP, 1, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
         {"stop", Running, Idle, 0, 0, WM_COMMAND, IDC_START_STOP, 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
@@ -72,11 +75,15 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"the closing menu", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0|0"},
         {"an item selected", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFEFFFFu, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
         {"armed, minimized away", Stopped, Armed, 0, 0, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
-        {"armed counting, leaving", Running, Armed, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "|? 1 1|1 -1 2000 77 0|0|0|0"},
         {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|0|0"},
         {"armed, S", Stopped, Armed, 0, 0, WM_KEYDOWN, 'S', 1, "  0:00:02|&A_Stop 0 0|1 1 2000 77 0|995|1|1"},
         {"away, back", Running, Fired, 0, 0, WM_ACTIVATE, WA_ACTIVE, 0, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
-        {"idle, leaving", Stopped, Idle, 0, 0, WM_ACTIVATE, WA_INACTIVE, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
+        {"armed, the screen locked", Stopped, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, session, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
+        {"armed counting, cut off", Running, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_REMOTE_DISCONNECT, session, "|? 1 1|1 -1 2000 77 0|0|0|0"},
+        {"away, unlocked", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, session, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"away, connected again", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT, session, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"away, logged off", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_LOGOFF, session, "|? 1 1|1 -1 2000 77 0|0|0|0"},
+        {"back, unlocked again", Stopped, Idle, 0, 0, WM_WTSSESSION_CHANGE, WTS_REMOTE_CONNECT, session, "|? 1 1|0 0 2000 77 0|0|0|0"},
     };
     Start();
     HWND main = Clock.MainWindow, start = Clock.StartStopButton, lap = Clock.LapButton;

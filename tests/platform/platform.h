@@ -11,6 +11,7 @@
 #include "../../core/clock_state.h"
 #include "../../shell/shell.h"
 #include "../../startup/startup.h"
+#include <wtsapi32.h>
 
 struct Substitutes {
     DWORD tick = 100000;                   // GetTickCount
@@ -20,7 +21,8 @@ struct Substitutes {
     bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
     bool noStockFont = false;              // GetObjectW fails
     int dpiAsked = 0;                      // 1 per-monitor awareness asked for, 2 system
-    bool olderWindows = false;             // no per-monitor DPI functions
+    bool olderWindows = false;             // no per-monitor DPI or session functions
+    HWND sessionWindow = NULL;             // registered for the session's notices
 };
 extern Substitutes Sub;
 

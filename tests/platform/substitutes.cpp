@@ -54,6 +54,18 @@ static BOOL WINAPI DpiContext(HANDLE context)
     return FALSE;
 }
 
+// The session notices: which window is registered for its own session's.
+static BOOL WINAPI WatchOn(HWND window, DWORD flags)
+{
+    Sub.sessionWindow = flags == NOTIFY_FOR_THIS_SESSION ? window : NULL;
+    return TRUE;
+}
+static BOOL WINAPI WatchOff(HWND window)
+{
+    Sub.sessionWindow = window == Sub.sessionWindow ? NULL : Sub.sessionWindow;
+    return TRUE;
+}
+
 // Functions of later Windows versions, which the program looks up by name.
 static const char *const Later[] = {"GetDpiForWindow", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi"};
 
@@ -66,6 +78,10 @@ static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
         return (FARPROC)(void *)DpiAware;
     if (!lstrcmpA(name, "SetProcessDpiAwarenessContext"))
         return Sub.olderWindows ? NULL : (FARPROC)(void *)DpiContext;
+    if (!lstrcmpA(name, "WTSRegisterSessionNotification"))
+        return Sub.olderWindows ? NULL : (FARPROC)(void *)WatchOn;
+    if (!lstrcmpA(name, "WTSUnRegisterSessionNotification"))
+        return Sub.olderWindows ? NULL : (FARPROC)(void *)WatchOff;
     for (const char *later : Later)
         if (Sub.olderWindows && !lstrcmpA(name, later))
             return NULL;

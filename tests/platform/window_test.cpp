@@ -166,9 +166,10 @@ TEST_CASE_FIXTURE(Fixture, "the window: buttons sized from the icon-title font a
         CHECK((dpi == (getenv("DPI") ? (UINT)atoi(getenv("DPI")) : 96) && icon < 0 && stock.lfHeight < 0));
         CHECK(ButtonsOf(c.noIconTitleFont ? -stock.lfHeight : 2 - icon));
         CHECK(((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) && Sub.dpiAsked == c.dpiAsked));
-        HICON own = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(101));  // the program's icon
-        CHECK((own && GetClassLongPtrA(Clock.MainWindow, GCLP_HICON) == (ULONG_PTR)own));
+        CHECK(GetClassLongPtrA(Clock.MainWindow, GCLP_HICON) == (ULONG_PTR)LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(101)));
+        CHECK(Sub.sessionWindow == (c.older ? NULL : Clock.MainWindow));  // older: no wtsapi32
         DestroyWindow(Clock.MainWindow);
+        CHECK(Sub.sessionWindow == NULL);
     }
     DeleteFileA("clock.QNF");
     Sub.noStockFont = true;
