@@ -3,8 +3,9 @@
 #include "startup.h"
 #include "../core/clock_state.h"
 
-// Wide, so that a folder or a name in any language works: the ANSI path has
-// a '?' for every character that the ANSI code page lacks.
+// Wide, so that a folder or a name in any language works: the ANSI path
+// has another character, or '?', for each that the ANSI code page lacks, and
+// so names no file.
 DWORD SettingsPath(LPWSTR path)
 {
     DWORD length = GetModuleFileNameW(NULL, path, SETTINGS_PATH_SIZE);

@@ -47,7 +47,7 @@ static void TakeNumber(LPCSTR *p, int field, SwitchTaker take)
 }
 
 // The switch letters, upper case only, with the field each sets and to what.
-static const struct { char letter, field, value; } Letters[] = {
+static const struct { char letter; signed char field, value; } Letters[] = {
     {'Z', FieldAccumulated, 0},
     {'S', FieldRunState, Running}, {'P', FieldRunState, Stopped}, {'L', FieldRunState, LapHold},
     {'N', FieldShowState, ShowNormal}, {'M', FieldShowState, ShowMinimized},
