@@ -30,23 +30,27 @@ DWORD SettingsKey()
     return length ? key : 0;
 }
 
-// direction 0 reads (GENERIC_READ, OPEN_EXISTING), 1 writes (GENERIC_WRITE,
-// OPEN_ALWAYS) in place, through to the disk, so that a power cut just after
-// a command keeps it. Every failure is silent: a missing file means defaults.
-void TransferSettings(int direction)
+// Reads the record, or writes it in place, through to the disk, so that a
+// power cut just after a command keeps it. Every failure is silent: a
+// missing file means defaults.
+static void TransferSettings(BOOL save)
 {
     WCHAR path[SETTINGS_PATH_SIZE];
     if (!SettingsPath(path))
         return;
-    HANDLE file = CreateFileW(path, 0x80000000u >> direction, 0, NULL, direction + 3,
+    HANDLE file = CreateFileW(path, save ? GENERIC_WRITE : GENERIC_READ, 0, NULL,
+                              save ? OPEN_ALWAYS : OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD done;
     StateRecord *record = &Clock;
-    if (direction)
+    if (save)
         WriteFile(file, record, sizeof *record, &done, NULL);
     else
         ReadFile(file, record, sizeof *record, &done, NULL);
     CloseHandle(file);
 }
+
+void LoadSettings() { TransferSettings(FALSE); }
+void SaveSettings() { TransferSettings(TRUE); }

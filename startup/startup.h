@@ -29,6 +29,5 @@ DWORD SettingsPath(LPWSTR path);
 DWORD SettingsKey();
 // The 32-byte record beside the executable, read at start; written after
 // every command, once a minute while counting, and at exit.
-void TransferSettings(int direction);
-inline void LoadSettings() { TransferSettings(0); }
-inline void SaveSettings() { TransferSettings(1); }
+void LoadSettings();
+void SaveSettings();
