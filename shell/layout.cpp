@@ -1,6 +1,7 @@
 // The window's font and sizes at the DPI of the monitor it is on: sharp on
 // every monitor of a mixed-DPI desktop, where Windows offers per-monitor
-// awareness, and as before where it does not.
+// awareness (the manifest asks for it, before any code runs), and as before
+// where it does not.
 #include "shell.h"
 #include "../core/clock_state.h"
 
@@ -12,18 +13,6 @@ static __attribute__((noinline)) FARPROC User32Function(LPCSTR name)
     return GetProcAddress(GetModuleHandleA("user32"), name);
 }
 #define LATER(name) ((decltype(&name))(void *)User32Function(#name))
-
-// Per-monitor awareness (version 2) from Windows 10 1703; where that is
-// missing or refused, system awareness, from Vista; before, neither.
-void AskForDpiAwareness()
-{
-    auto perMonitor = LATER(SetProcessDpiAwarenessContext);
-    if (perMonitor && perMonitor(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
-        return;
-    auto system = LATER(SetProcessDPIAware);
-    if (system)
-        system();
-}
 
 UINT WindowDpi(HWND window)
 {
@@ -74,7 +63,9 @@ static void PlaceButton(HWND button, LONG x, const Layout &l)
 }
 
 // The font and sizes at dpi for the window and its buttons: the window at
-// *suggested, or where it is; then the old font goes. With no font to be
+// the place *suggested, or where it is, in the size its buttons need; then
+// the old font goes. (Windows 10 suggests that very size, as the window
+// tells it; Windows 8.1 suggests the old size scaled.) With no font to be
 // had, everything stays as it is.
 void LayOut(HWND window, UINT dpi, const RECT *suggested)
 {
@@ -83,8 +74,8 @@ void LayOut(HWND window, UINT dpi, const RECT *suggested)
         return;
     HFONT old = Clock.CaptionFont;
     Clock.CaptionFont = l.font;
-    const RECT &r = suggested ? *suggested : l.frame;
-    SetWindowPos(window, NULL, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    const RECT &at = suggested ? *suggested : l.frame;
+    SetWindowPos(window, NULL, at.left, at.top, l.frame.right - l.frame.left, l.frame.bottom - l.frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE));
     PlaceButton(Clock.StartStopButton, 0, l);
     PlaceButton(Clock.LapButton, l.buttonWidth, l);

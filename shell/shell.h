@@ -20,7 +20,6 @@ struct Layout {
     LONG buttonWidth, buttonHeight;
     RECT frame;  // the window's outer rectangle, at (0, 0)
 };
-void AskForDpiAwareness();
 UINT WindowDpi(HWND window);  // 0 where Windows cannot tell
 BOOL Measure(UINT dpi, Layout *l);
 void LayOut(HWND window, UINT dpi, const RECT *suggested);

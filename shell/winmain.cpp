@@ -49,7 +49,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 {
     if (HandedOver(arguments))
         return 0;
-    AskForDpiAwareness();
     RegisterMainClass(instance);
     LoadSettings();
     ApplySwitches(arguments, SetSwitch);

@@ -20,7 +20,6 @@ struct Substitutes {
     const WCHAR *modulePath = L"clock.exe";  // GetModuleFileNameW, cut as Windows cuts it
     bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
     bool noStockFont = false;              // GetObjectW fails
-    int dpiAsked = 0;                      // 1 per-monitor awareness asked for, 2 system
     bool olderWindows = false;             // no per-monitor DPI or session functions
     HWND sessionWindow = NULL;             // registered for the session's notices
 };

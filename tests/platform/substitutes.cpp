@@ -44,16 +44,6 @@ static int WINAPI ObjectInfo(HANDLE object, int size, LPVOID data)
     return Sub.noStockFont ? 0 : REAL("gdi32", GetObjectW)(object, size, data);
 }
 
-// Wine treats every process as DPI-aware, so the program's calls make no
-// difference there: the test sees the program look them up and call them.
-// Per-monitor awareness is refused, as Wine refuses it.
-static BOOL WINAPI DpiAware() { return Sub.dpiAsked |= 2; }
-static BOOL WINAPI DpiContext(HANDLE context)
-{
-    Sub.dpiAsked |= context == DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2;
-    return FALSE;
-}
-
 // The session notices: which window is registered for its own session's.
 static BOOL WINAPI WatchOn(HWND window, DWORD flags)
 {
@@ -74,10 +64,6 @@ static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
 {
     if (IS_INTRESOURCE(name))
         return NULL;  // the program asks by name only
-    if (!lstrcmpA(name, "SetProcessDPIAware"))
-        return (FARPROC)(void *)DpiAware;
-    if (!lstrcmpA(name, "SetProcessDpiAwarenessContext"))
-        return Sub.olderWindows ? NULL : (FARPROC)(void *)DpiContext;
     if (!lstrcmpA(name, "WTSRegisterSessionNotification"))
         return Sub.olderWindows ? NULL : (FARPROC)(void *)WatchOn;
     if (!lstrcmpA(name, "WTSUnRegisterSessionNotification"))
