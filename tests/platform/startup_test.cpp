@@ -12,7 +12,6 @@ TEST_CASE("the command line: the program's name cut off, the switches applied")
         {" /S", "|7 8 9 -1 6"},  // a leading space starts the name
         {"t.exe\t/S", "|7 8 9 -1 6"},  // a tab does not end it
         {"", "|7 8 9 -1 6"},
-        {"t /SPN", "/SPN|7 8 9 0 0"},
         {"t /N/SLM", "/N/SLM|7 8 9 -1 6"},
         {"t /100*200", "/100*200|100 200 9 -1 6"},
         {"t /*50", "/*50|7 50 9 -1 6"},
