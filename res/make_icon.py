@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, a small clock face, as a 16-colour .ico with one
-32x32 image, which Windows halves for the small icon (a 16x16 image of its
-own would take 314 bytes). Run it to rebuild res/vorlandine.ico."""
+"""Draws the program's icon, a small clock face, as an .ico with one 32x32
+image, which Windows halves for the small icon (a 16x16 image of its own
+would take more bytes). The image is PNG-compressed, as Windows reads icons
+from Vista on: 269 bytes instead of 700 as a bitmap. Run it to rebuild
+res/vorlandine.ico."""
 import math
 import struct
 import sys
+import zlib
 
-# Only the colours the icon uses; biClrUsed keeps the colour tables this
-# short, which saves 44 bytes an image.
-PALETTE = [0x000000, 0x000080, 0x808080, 0xFFFFFF, 0xFF0000]
-BLACK, NAVY, GREY, WHITE, RED = range(5)
+# Only the colours the icon uses, and one more for the transparent pixels.
+PALETTE = [0x000000, 0x000080, 0x808080, 0xFFFFFF, 0xFF0000, 0x000000]
+BLACK, NAVY, GREY, WHITE, RED, CLEAR = range(6)
 
 
 def draw(n):
@@ -44,28 +46,28 @@ def draw(n):
     return img
 
 
-def dib(n):
-    img = draw(n)
-    header = struct.pack('<IiiHHIIiiII', 40, n, 2 * n, 1, 4, 0, 0, 0, 0, len(PALETTE), 0)
-    palette = b''.join(struct.pack('<BBBB', v & 255, v >> 8 & 255, v >> 16, 0) for v in PALETTE)
-    xor, andm = b'', b''
-    for row in reversed(img):  # bottom-up
-        bits = bytes((row[x][0] << 4) | row[x + 1][0] for x in range(0, n, 2))
-        xor += bits + b'\0' * (-len(bits) % 4)
-        mask = 0
-        for x in range(n):
-            mask = mask << 1 | (0 if row[x][1] else 1)
-        m = mask.to_bytes(n // 8, 'big')
-        andm += m + b'\0' * (-len(m) % 4)
-    return header + palette + xor + andm
+def chunk(kind, data):
+    return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+
+def png(n):
+    """A 4-bit palette PNG, top row first, CLEAR for the pixels not drawn."""
+    rows = b''
+    for row in draw(n):
+        colours = [c if opaque else CLEAR for c, opaque in row]
+        rows += b'\0' + bytes(colours[x] << 4 | colours[x + 1] for x in range(0, n, 2))
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', n, n, 4, 3, 0, 0, 0))
+            + chunk(b'PLTE', b''.join(v.to_bytes(3, 'big') for v in PALETTE))
+            + chunk(b'tRNS', bytes([255] * CLEAR + [0]))
+            + chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b''))
 
 
 def main(path):
-    images = [dib(32)]
+    images = [png(32)]
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for n, data in zip((32,), images):
-        out += struct.pack('<BBBBHHII', n, n, 16, 0, 1, 4, len(data), offset)
+        out += struct.pack('<BBBBHHII', n, n, 16, 0, 1, 4, len(data), offset)  # 16 colours, 4 bits
         offset += len(data)
     with open(path, 'wb') as f:
         f.write(out + b''.join(images))
