@@ -40,7 +40,7 @@ void CALLBACK RefreshCaption(HWND, UINT message, UINT_PTR, DWORD tick)
         // rounds), not a fixed second after whenever the clock started.
         SetTimer(Clock.MainWindow, TIMER_ID, 1000 - (ElapsedMs(tick) + 5) % 1000, RefreshCaption);
         if (tick - Clock.SavedTick >= SAVE_EVERY)
-            SaveClock(tick);
+            SaveClock(tick, FALSE);
     }
     DWORD value;
     bool marker = false;

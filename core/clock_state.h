@@ -21,6 +21,7 @@ enum { ModReset = 1, ModArm = 2 };
 enum { Fired = -1, Idle = 0, Armed = 1 };
 
 #define TIMER_ID         1
+#define TIMER_SAVE       2           // a save made again while the file is held
 #define TIMER_PARKED     0x7FFFFFFE  // a stopped clock keeps its timer, asleep
 #define SAVE_EVERY       59000       // a counting clock's file is never a minute old
 #define CAPTION_SIZE     17          // "%5d" hours in the full format + NUL
@@ -44,6 +45,7 @@ struct ClockState : StateRecord {
     HWND  StartStopButton;
     HWND  LapButton;
     HFONT CaptionFont;
+    BOOL  Resumed;        // the start-up toggle has been handled
     HANDLE FileOwner;     // the mutex named for the settings file, held for life
     DWORD SettingsKey;    // of that file: later starts hand over to this clock
     char  CaptionBuffer[CAPTION_SIZE];  // the caption last shown; [2] is read back
@@ -79,8 +81,9 @@ LRESULT Lap();
 LRESULT Reset();
 LRESULT CommandTail();
 
-// Brings a counting clock up to tick and writes the settings file.
-void SaveClock(DWORD tick);
+// Brings a counting clock up to tick and writes the settings file; the
+// last save, at exit, waits for a file that another program holds.
+void SaveClock(DWORD tick, BOOL last);
 
 // Away timing.
 LRESULT OnActivate(WPARAM wParam);

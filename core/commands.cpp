@@ -65,7 +65,7 @@ LRESULT StartStop(LPARAM lParam)
         SetTimer(Clock.MainWindow, TIMER_ID, TIMER_PARKED, RefreshCaption);
         RefreshCaption(Clock.MainWindow, 0, 0, t);
     }
-    SaveClock(t);
+    SaveClock(t, FALSE);
     ShowButtons();
     return CommandTail();
 }
@@ -79,7 +79,7 @@ LRESULT Lap()
         Clock.RunState = Stopped;  // so the refresh stores the value in LapCs
         RefreshCaption(Clock.MainWindow, 0, 0, t);
         Clock.RunState = Clock.ModifierFlags ? Running : LapHold;
-        SaveClock(t);
+        SaveClock(t, FALSE);
     }
     return CommandTail();
 }
@@ -91,7 +91,7 @@ LRESULT Reset()
     Clock.BaseTick = t;
     Clock.AccumulatedMs = 0;
     RefreshCaption(Clock.MainWindow, 0, 0, t);
-    SaveClock(t);
+    SaveClock(t, FALSE);
     return CommandTail();
 }
 

@@ -96,12 +96,15 @@ static void TakeSwitch(int field, LONG value)
 
 // WM_COPYDATA: a later start of the program from the same settings file;
 // anything else another program sends is none of ours (and whatever it
-// sends, it can do no more than a start could). Without switches, the clock
-// comes to the front. The file follows, as after every command.
+// sends, it can do no more than a start could). Until WinMain has made the
+// whole window, the later start tries again; the switches then act after
+// the start-up toggle. Without switches, the clock comes to the front. The
+// file follows, as after every command.
 LRESULT OnHandOver(const COPYDATASTRUCT *data)
 {
-    if (data->dwData != Clock.SettingsKey)
+    if (data->dwData != Clock.SettingsKey || !Clock.MainWindow)
         return FALSE;
+    Resume();
     char arguments[HANDOVER_SIZE];
     ReadHandOver(data->lpData, data->cbData, arguments);
     Switches = 0;
@@ -110,6 +113,6 @@ LRESULT OnHandOver(const COPYDATASTRUCT *data)
         ShowWindow(Clock.MainWindow, SW_SHOWNORMAL);  // restored, if minimized
         SetForegroundWindow(Clock.MainWindow);
     }
-    SaveClock(GetTickCount());
+    SaveClock(GetTickCount(), FALSE);
     return TRUE;
 }

@@ -3,6 +3,9 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int);
+// The start-up toggle, posted by WinMain as WM_RESUME; once (winmain.cpp).
+#define WM_RESUME WM_APP
+LRESULT Resume();
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 extern const char ClassName[];
 

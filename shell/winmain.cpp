@@ -45,6 +45,23 @@ static void AddMenuItem(HMENU menu, UINT position, UINT_PTR id, LPCSTR text)
     InsertMenuA(menu, position, MF_BYPOSITION | MF_STRING, id, text);
 }
 
+// The start-up toggle, once: a clock that was counting counts on, and any
+// other stops. The tick is read only now, so that neither the time while
+// the program was closed nor the building of the window is counted into a
+// stopped clock. WinMain posts it; a later start's switches, or the end of
+// the window, that come before it bring it forward, so that they act on
+// the clock as it is to be.
+LRESULT Resume()
+{
+    if (!Clock.Resumed) {
+        Clock.Resumed = TRUE;
+        Clock.BaseTick = GetTickCount();
+        Clock.RunState ^= 1;
+        StartStop(0);
+    }
+    return 0;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 {
     if (HandedOver(arguments))
@@ -83,13 +100,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     AddMenuItem(menu, 5, IDM_ARM, Labels[LabelArmStart]);
 
     RefreshCaption(NULL, 0, 0, Clock.BaseTick);  // at BaseTick: the loaded value
-    // The posted toggle, handled first, makes a clock that was counting count
-    // on and stops any other. The tick is read only now, so that neither the
-    // time while the program was closed nor the building of the window is
-    // counted into a stopped clock.
-    Clock.BaseTick = GetTickCount();
-    Clock.RunState ^= 1;
-    PostMessageA(main, WM_COMMAND, IDC_START_STOP, 0);
+    PostMessageA(main, WM_RESUME, 0, 0);  // handled before any input
 
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0))

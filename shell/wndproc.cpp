@@ -6,7 +6,8 @@
 // WM_DESTROY: count a running clock up to now, save, and end the loop.
 static LRESULT OnDestroy()
 {
-    SaveClock(GetTickCount());
+    Resume();
+    SaveClock(GetTickCount(), TRUE);
     WatchSessions(FALSE);
     PostQuitMessage(0);
     return 0;
@@ -164,6 +165,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(wParam, lParam);
     case WM_COPYDATA:        return OnHandOver((const COPYDATASTRUCT *)lParam);
     case WM_WTSSESSION_CHANGE: return OnSessionChange(wParam);
+    case WM_RESUME:          return Resume();
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

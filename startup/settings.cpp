@@ -30,19 +30,40 @@ DWORD SettingsKey()
     return length ? key : 0;
 }
 
-// Reads the record, or writes it in place, through to the disk, so that a
-// power cut just after a command keeps it. Every failure is silent: a
-// missing file means defaults.
-static void TransferSettings(BOOL save)
+// Where the program may not write (a read-only share, a locked-down folder,
+// Program Files), the settings live in the user's own local application
+// data: Vorlandine\<key>.QNF, the key made from the program's path, so that
+// copies in two such folders are two clocks, as beside the program.
+static BOOL PerUserPath(LPWSTR path, BOOL makeFolder)
 {
-    WCHAR path[SETTINGS_PATH_SIZE];
-    if (!SettingsPath(path))
-        return;
-    HANDLE file = CreateFileW(path, save ? GENERIC_WRITE : GENERIC_READ, 0, NULL,
-                              save ? OPEN_ALWAYS : OPEN_EXISTING,
+    DWORD key = SettingsKey();
+    DWORD n = GetEnvironmentVariableW(L"LOCALAPPDATA", path, SETTINGS_PATH_SIZE);
+    if (!key || !n || n > SETTINGS_PATH_SIZE - 25)  // no room for the name below
+        return FALSE;
+    char name[26];
+    wsprintfA(name, "\\Vorlandine\\%08lX.QNF", key);
+    for (int i = 0; (path[n + i] = name[i]); i++) {
+    }
+    if (makeFolder) {
+        path[n + 11] = 0;  // up to the folder's name
+        CreateDirectoryW(path, NULL);
+        path[n + 11] = '\\';
+    }
+    return TRUE;
+}
+
+enum { Done, Held, Failed };
+
+// One read or write of the record at path, in place and through to the
+// disk, so that a power cut just after a command keeps it. Other programs
+// may read the file meanwhile (a sync client, a backup, a virus scanner);
+// one that holds it without sharing makes this Held.
+static int Transfer(LPCWSTR path, BOOL save, DWORD disposition)
+{
+    HANDLE file = CreateFileW(path, save ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, NULL, disposition,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, NULL);
     if (file == INVALID_HANDLE_VALUE)
-        return;
+        return GetLastError() == ERROR_SHARING_VIOLATION ? Held : Failed;
     DWORD done;
     StateRecord *record = &Clock;
     if (save)
@@ -50,7 +71,34 @@ static void TransferSettings(BOOL save)
     else
         ReadFile(file, record, sizeof *record, &done, NULL);
     CloseHandle(file);
+    return Done;
 }
 
-void LoadSettings() { TransferSettings(FALSE); }
-void SaveSettings() { TransferSettings(TRUE); }
+// The per-user file once it exists; else the file beside the program, and
+// a save that cannot be made there (not even as a new file) makes the
+// per-user one. A missing file reads as the defaults.
+static int TransferSettings(BOOL save)
+{
+    WCHAR path[SETTINGS_PATH_SIZE];
+    int outcome = PerUserPath(path, FALSE) ? Transfer(path, save, OPEN_EXISTING) : Failed;
+    if (outcome == Failed && SettingsPath(path))
+        outcome = Transfer(path, save, save ? OPEN_ALWAYS : OPEN_EXISTING);
+    if (outcome == Failed && save && PerUserPath(path, TRUE))
+        outcome = Transfer(path, save, OPEN_ALWAYS);
+    return outcome;
+}
+
+// With wait, a file another program holds is tried again a few times a
+// second, for up to two seconds. FALSE when it stayed held.
+static BOOL TransferWaiting(BOOL save, BOOL wait)
+{
+    for (int tries = 1; TransferSettings(save) == Held; tries++) {
+        if (!wait || tries == HELD_TRIES)
+            return FALSE;
+        Sleep(HELD_RETRY);
+    }
+    return TRUE;
+}
+
+void LoadSettings() { TransferWaiting(FALSE, TRUE); }
+BOOL SaveSettings(BOOL wait) { return TransferWaiting(TRUE, wait); }

@@ -27,7 +27,13 @@ DWORD SettingsPath(LPWSTR path);
 // The settings file's name as a number, whatever the case of its letters;
 // 0 without a name.
 DWORD SettingsKey();
-// The 32-byte record beside the executable, read at start; written after
-// every command, once a minute while counting, and at exit.
+// The 32-byte record beside the executable, or in the user's own folder
+// where the program may not write: read at start; written after every
+// command, once a minute while counting, and at exit. A file that another
+// program holds is tried again every HELD_RETRY ms: for up to two seconds
+// by a read, and by a save with wait. SaveSettings is FALSE when the file
+// stayed held, and the save is to be made again.
+#define HELD_RETRY 250
+#define HELD_TRIES 8
 void LoadSettings();
-void SaveSettings();
+BOOL SaveSettings(BOOL wait);

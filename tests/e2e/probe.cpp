@@ -1,18 +1,21 @@
 // The end-to-end tests' eyes inside Wine: what the clock's window shows, as
 // shell assignments: its text (the Unicode caption, the full-width colon as
 // ':'), its edges, whether it is minimized and in the foreground, how many
-// clock windows there are, and the text on the clipboard. With an argument,
-// first the session notice of that number, as Windows would send it.
+// clock windows there are, and the text on the clipboard. With a file and a
+// time in ms, it holds the file that long instead, sharing nothing, as a
+// backup program does.
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 int main(int argc, char **argv)
 {
+    if (argc > 2) {
+        CreateFileA(argv[1], GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+        Sleep(atoi(argv[2]));
+        return 0;
+    }
     HWND clock = FindWindowA("Vorlandine", NULL);
-    DWORD session = 0;
-    if (argc > 1 && ProcessIdToSessionId(GetCurrentProcessId(), &session))
-        SendMessageA(clock, WM_WTSSESSION_CHANGE, atoi(argv[1]), session);
     WCHAR text[32];
     RECT r = {};
     printf("text='");

@@ -79,6 +79,7 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"away, unlocked", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, session, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
         {"away, connected again", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT, session, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
         {"away, logged off", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_LOGOFF, session, "|? 1 1|1 -1 2000 77 0|0|0|0"},
+        {"armed, the console switched away", Stopped, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, session, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"back, unlocked again", Stopped, Idle, 0, 0, WM_WTSSESSION_CHANGE, WTS_REMOTE_CONNECT, session, "|? 1 1|0 0 2000 77 0|0|0|0"},
     };
     Start();

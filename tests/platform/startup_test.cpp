@@ -15,6 +15,7 @@ TEST_CASE("the command line: the program's name cut off, the switches applied")
         {"t /N/SLM", "/N/SLM|7 8 9 -1 6"},
         {"t /100*200", "/100*200|100 200 9 -1 6"},
         {"t /*50", "/*50|7 50 9 -1 6"},
+        {"t /0*0", "/0*0|0 0 9 -1 6"},
         {"t /100 200", "/100 200|200 8 9 -1 6"},
         {"t /190S", "/190S|190 8 9 -1 6"},  // the S after a number is consumed
         {"t /S100", "/S100|100 8 9 1 6"},
@@ -45,37 +46,81 @@ static std::string Saved() { return std::string((char *)&Clock, sizeof(StateReco
 TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte beside the program, or nothing")
 {
     memcpy(&Clock, Record.data(), 32);
-    SaveSettings();
+    SaveSettings(FALSE);
     CHECK(Read() == Record);
     Clock = ClockState();
     LoadSettings();
     CHECK(Saved() == Record);
     Write(std::string(40, 'x'));                 // a longer file keeps its tail
-    SaveSettings();
+    SaveSettings(FALSE);
     CHECK(Read() == Record + "xxxxxxxx");
     LoadSettings();                              // and is read no further than 32
     CHECK((Saved() == Record && Clock.BaseTick == 0 && Clock.SavedTick == 0));
     Write(std::string("\x05\0\0\0\x06\0\0", 7));
     HANDLE held = CreateFileA("clock.QNF", GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    SaveSettings();                              // open elsewhere, not shared: nothing
+    CHECK(!SaveSettings(FALSE));                 // open elsewhere, not shared: not yet
     CloseHandle(held);
     Clock = ClockState();
     LoadSettings();                              // a shorter one fills what it has
     CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(27, 0));
     for (const WCHAR *name : {L"tool.bin", L"toolexe"}) {
         Sub.modulePath = name;                   // its last three characters become QNF
-        SaveSettings();
+        SaveSettings(FALSE);
     }
     CHECK(Read("tool.QNF") + Read("toolQNF") == Saved() + Saved());
     // A path that filled the buffer was cut off: the name beside it is not
     // the program's, and the buffer has no room left to change it.
     std::wstring cut(SETTINGS_PATH_SIZE + 4, 'a');
-    for (const WCHAR *path : {L"missing\\clock.exe", cut.c_str()}) {
-        Clock.RunState = Running;
-        Sub.modulePath = path;
-        SaveSettings();
-        LoadSettings();
-    }
+    Clock.RunState = Running;
+    Sub.modulePath = cut.c_str();
+    SaveSettings(FALSE);
+    LoadSettings();
     CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(19, 0) + std::string("\1\0\0\0\0\0\0\0", 8));
     CHECK(GetLastError() == ERROR_INSUFFICIENT_BUFFER);  // no file call followed the cut path
+}
+
+// The per-user settings file of the program at modulePath.
+static std::wstring PerUser(const WCHAR *modulePath)
+{
+    WCHAR path[MAX_PATH];
+    Sub.modulePath = modulePath;
+    wsprintfW(path + GetEnvironmentVariableW(L"LOCALAPPDATA", path, MAX_PATH), L"\\Vorlandine\\%08lX.QNF", SettingsKey());
+    return path;
+}
+
+TEST_CASE_FIXTURE(Fixture, "the settings file beside the program, in any language, else in the user's folder, one for each program")
+{
+    char ansi[MAX_PATH];
+    GetModuleFileNameA(NULL, ansi, MAX_PATH);
+    // tests/run runs the tests from a folder whose ANSI name names nothing.
+    REQUIRE(GetFileAttributesA(ansi) == INVALID_FILE_ATTRIBUTES);
+    // The folders "missing" and "gone" cannot be written; the tests' own can (NULL: the real path).
+    const WCHAR *programs[] = {L"missing\\clock.exe", L"gone\\clock.exe", NULL};
+    for (DWORD i = 0; i < 3; i++)
+        Sub.modulePath = programs[i], Clock.AccumulatedMs = i + 1, SaveSettings(FALSE);
+    WCHAR beside[SETTINGS_PATH_SIZE];
+    for (DWORD i = 0; i < 3; i++) {
+        Sub.modulePath = programs[i], Clock = ClockState(), LoadSettings();
+        CHECK((Clock.AccumulatedMs == i + 1 && (GetFileAttributesW(PerUser(programs[i]).c_str()) != INVALID_FILE_ATTRIBUTES) == (i < 2)));
+    }
+    for (const WCHAR *program : programs)
+        DeleteFileW(PerUser(program).c_str());
+    CHECK((SettingsPath(beside) && DeleteFileW(beside)));
+}
+
+TEST_CASE_FIXTURE(Fixture, "a settings file another program holds: a save lands once it is free, the window answering meanwhile")
+{
+    Start("/S");
+    for (DWORD share : {DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE), DWORD(0)}) {  // as a sync client; a backup
+        INFO(share);
+        HANDLE held = CreateFileA("clock.QNF", GENERIC_READ, share, NULL, OPEN_EXISTING, 0, NULL);
+        Sub.tick += 1000;
+        CHECK(Send(WM_KEYDOWN, 'S', 1) == 0);
+        CloseHandle(held);
+        CHECK((State().back() == '1') == (share != 0));  // shared: at once
+        Sleep(HELD_RETRY + 100);
+        for (MSG msg; PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+        CHECK(State().back() == '1');
+    }
 }

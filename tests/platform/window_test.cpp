@@ -90,7 +90,7 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         Fixture f;
         Clock.AccumulatedMs = 5000, Clock.LapCs = 123, Clock.RunState = c.run, Clock.ShowState = c.show;
         Clock.WindowRect = {40, 30, 0, 0};
-        SaveSettings();
+        SaveSettings(FALSE);
         Clock = ClockState();
         FirstCaption.clear();
         HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, FirstMessage, NULL, GetCurrentThreadId());
@@ -109,24 +109,6 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         // timer changes nothing when it fires at last.
         RefreshCaption(main, WM_TIMER, TIMER_ID, Sub.tick + 2000);
         CHECK((c.run == Running ? Caption() == "  0:00:07" : State() == c.state));
-    }
-}
-
-TEST_CASE("start-up from any 32 bytes: the window on a monitor, and 32 bytes written at the end")
-{
-    DWORD seed = 1;
-    for (int i = 0; i < 100; i++) {
-        Fixture f;
-        std::string bytes;
-        while (bytes.size() < 32)
-            seed = seed * 1103515245 + 12345, bytes += (char)(seed >> 16);
-        Write(bytes);
-        Start();
-        WINDOWPLACEMENT p = {sizeof p, 0, 0, {}, {}, {}};
-        GetWindowPlacement(Clock.MainWindow, &p);
-        CHECK(MonitorFromRect(&p.rcNormalPosition, MONITOR_DEFAULTTONULL) != NULL);
-        DestroyWindow(Clock.MainWindow);
-        CHECK(Read().size() == 32);
     }
 }
 
