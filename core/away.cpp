@@ -1,12 +1,14 @@
 // Away timing: once armed, leaving the window starts a stopped clock and
-// coming back stops it. The clock is only ever moved by plain posted
-// Start/Stop commands, so it goes through the same road as a click.
+// coming back stops it. The clock is only ever moved by plain Start/Stop
+// commands, posted, so it goes through the same road as a click. They say
+// what the clock is to do, not "toggle": while the user is away, a later
+// start's /P may have stopped it, and the return must not start it again.
 #include "clock_state.h"
 #include <wtsapi32.h>
 
-static void PostStartStop()
+static void PostAway(BOOL counting)
 {
-    PostMessageA(Clock.MainWindow, WM_COMMAND, IDC_START_STOP, 0);
+    PostMessageA(Clock.MainWindow, WM_AWAY, counting, 0);
 }
 
 LRESULT OnActivate(WPARAM wParam)
@@ -14,13 +16,12 @@ LRESULT OnActivate(WPARAM wParam)
     bool leaving = (wParam & 3) == WA_INACTIVE;
     if (Clock.ArmState > 0 && leaving) {
         Clock.ArmState = Fired;
-        if (Clock.RunState == 0)
-            PostStartStop();
+        PostAway(TRUE);
         // Keep the caption drawn as active while the user is away.
         PostMessageA(Clock.MainWindow, WM_NCACTIVATE, 1, 0);
     } else if (Clock.ArmState < 0 && !leaving) {
         Clock.ArmState = Idle;
-        PostStartStop();
+        PostAway(FALSE);
     }
     return 0;
 }
@@ -36,3 +37,4 @@ LRESULT OnSessionChange(WPARAM event)
         OnActivate(returning >> event & 1);  // WA_ACTIVE, or WA_INACTIVE
     return 0;
 }
+

@@ -77,6 +77,7 @@ void CopyTime();
 // Commands; each returns the value for the window system.
 LRESULT CommandEntry(WPARAM wParam, LPARAM lParam);
 LRESULT StartStop(LPARAM lParam);
+LRESULT RunAs(BOOL counting);
 LRESULT Lap();
 LRESULT Reset();
 LRESULT CommandTail();
@@ -85,6 +86,8 @@ LRESULT CommandTail();
 // last save, at exit, waits for a file that another program holds.
 void SaveClock(DWORD tick, BOOL last);
 
-// Away timing.
+// Away timing: it posts WM_AWAY, wParam TRUE to count and FALSE to stop,
+// which RunAs carries out.
+#define WM_AWAY (WM_APP + 1)
 LRESULT OnActivate(WPARAM wParam);
 LRESULT OnSessionChange(WPARAM event);

@@ -70,6 +70,16 @@ LRESULT StartStop(LPARAM lParam)
     return CommandTail();
 }
 
+// A plain Start/Stop where the clock does not count as counting says; the
+// buttons shown as the away timing now stands, in either case.
+LRESULT RunAs(BOOL counting)
+{
+    if ((Clock.RunState != 0) != counting)
+        return StartStop(0);
+    ShowButtons();
+    return CommandTail();
+}
+
 // Captures the time shown now; the clock counts on behind it. With any
 // modifier it is a split: the next timer tick shows the live time again.
 LRESULT Lap()

@@ -41,6 +41,8 @@ static BOOL SendToClocks(DWORD key, LPCSTR arguments)
 
 // TRUE when this start is to end at once, its arguments handed to the clock
 // that owns its settings file. Otherwise this start owns the file from now.
+// A clock run as administrator owns a mutex that a start without elevation
+// may not open: refused, it exists all the same.
 BOOL HandedOver(LPCSTR arguments)
 {
     DWORD key = SettingsKey();
@@ -48,25 +50,41 @@ BOOL HandedOver(LPCSTR arguments)
         return FALSE;  // no file to own: a clock of its own, as ever
     char name[20];
     wsprintfA(name, "Vorlandine %08lX", key);
+    // Without switches the clock comes to the front: the right to the
+    // foreground, which this start has from the user, goes with them.
+    Switches = 0;
+    ApplySwitches(arguments, CountSwitch);
     // The clock holds the mutex as long as its process lives; the wait
     // between rounds ends when it ends, and this start is then the clock.
-    HANDLE owner = CreateMutexA(NULL, TRUE, name);
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        // Without switches the clock comes to the front: the right to the
-        // foreground, which this start has from the user, goes with them.
-        Switches = 0;
-        ApplySwitches(arguments, CountSwitch);
+    HANDLE owner;
+    for (int round = 0;; round++) {
+        owner = CreateMutexA(NULL, TRUE, name);
+        DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
+            break;
         if (!Switches)
             AllowSetForegroundWindow(ASFW_ANY);
-        for (int round = 0;; round++) {
-            if (round == HANDOVER_ROUNDS || SendToClocks(key, arguments))
-                return TRUE;
-            if (WaitForSingleObject(owner, 100) != WAIT_TIMEOUT)
-                break;
-        }
+        if (round == HANDOVER_ROUNDS || SendToClocks(key, arguments))
+            return TRUE;
+        if (owner ? WaitForSingleObject(owner, 100) != WAIT_TIMEOUT : (Sleep(100), FALSE))
+            break;
+        CloseHandle(owner);
     }
     Clock.FileOwner = owner, Clock.SettingsKey = key;
     return FALSE;
+}
+
+// Windows (Vista on) keeps the messages of a program without elevation
+// from the window of one with it: an elevated clock lets the hand-over in.
+// Whatever a start sends, it can do no more than a start could.
+void AcceptHandOvers(HWND window)
+{
+    auto allow = LATER(ChangeWindowMessageFilterEx);  // Windows 7 on
+    auto allowAll = LATER(ChangeWindowMessageFilter);  // Vista: for every window
+    if (allow)
+        allow(window, WM_COPYDATA, MSGFLT_ALLOW, NULL);
+    else if (allowAll)
+        allowAll(WM_COPYDATA, MSGFLT_ADD);
 }
 
 // A switch of a later start, as that start would have taken it, on the
@@ -82,8 +100,8 @@ static void TakeSwitch(int field, LONG value)
     case FieldRunState:
         if (value < 0)
             Lap();
-        else if ((Clock.RunState == 0) == value)  // S while stopped, P while counting
-            StartStop(0);
+        else
+            RunAs(value);
         break;
     case FieldShowState:
         ShowWindow(Clock.MainWindow, value ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);

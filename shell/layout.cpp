@@ -5,14 +5,11 @@
 #include "shell.h"
 #include "../core/clock_state.h"
 
-// A function of later Windows versions, or NULL: looked up, not imported,
-// so that the program still starts on the versions before. One copy of the
-// look-up serves every name (44 bytes fewer than inlined).
-static __attribute__((noinline)) FARPROC User32Function(LPCSTR name)
+// One copy of the look-up serves every name (44 bytes fewer than inlined).
+__attribute__((noinline)) FARPROC User32Function(LPCSTR name)
 {
     return GetProcAddress(GetModuleHandleA("user32"), name);
 }
-#define LATER(name) ((decltype(&name))(void *)User32Function(#name))
 
 UINT WindowDpi(HWND window)
 {

@@ -13,9 +13,19 @@ extern const char ClassName[];
 // arguments and ends; the clock takes them in WM_COPYDATA.
 BOOL HandedOver(LPCSTR arguments);
 LRESULT OnHandOver(const COPYDATASTRUCT *data);
+void AcceptHandOvers(HWND window);
 
-// The notices of the program's session, on or off (sessions.cpp).
+// DLLs from the system folder only (libraries.cpp).
+HMODULE SystemLibrary(LPCWSTR name);
+void GuardDllSearch();
+// The notices of the program's session, on or off.
 void WatchSessions(BOOL watch);
+
+// A function of user32 that later Windows versions have, or NULL: looked
+// up, not imported, so that the program still starts on the versions
+// before (layout.cpp).
+FARPROC User32Function(LPCSTR name);
+#define LATER(name) ((decltype(&name))(void *)User32Function(#name))
 
 // The window at the DPI of its monitor (layout.cpp).
 struct Layout {

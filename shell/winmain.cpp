@@ -67,7 +67,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     if (HandedOver(arguments))
         return 0;
     RegisterMainClass(instance);
-    LoadSettings();
+    if (!LoadSettings())
+        return 0;
     ApplySwitches(arguments, SetSwitch);
 
     // Sized first at the system's DPI, then at that of the monitor the
@@ -88,6 +89,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     LayOut(main, WindowDpi(main), NULL);
     Clock.MainWindow = main;  // only now: WM_MOVE during creation tests it
     WatchSessions(TRUE);
+    AcceptHandOvers(main);
     // Files we write hold 0 or 6; any other value would hide or maximize.
     ShowWindow(main, Clock.ShowState == ShowMinimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
 

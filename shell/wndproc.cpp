@@ -58,6 +58,38 @@ static LRESULT TrackPosition(HWND window)
     return 0;
 }
 
+// WM_QUERYENDSESSION: Windows asks every program before it decides, and the
+// session may yet go on (another program refuses, the user cancels). The
+// clock saves, so that a session that ends without another word loses
+// nothing, and lives on.
+static LRESULT OnQueryEndSession()
+{
+    Resume();
+    SaveClock(GetTickCount(), FALSE);
+    return TRUE;
+}
+
+// WM_ENDSESSION: the session ends (TRUE), and the clock with it, saved as
+// at a close; or it goes on (FALSE), and so does the clock.
+static LRESULT OnEndSession(HWND window, WPARAM ending)
+{
+    if (ending)
+        DestroyWindow(window);
+    return 0;
+}
+
+// WM_SIZE: the clock is never maximized. Windows maximizes it all the same
+// where a shortcut says Run: Maximized, or "start /max" ran it: the first
+// SW_SHOWNORMAL a program shows takes the show command of its launcher. A
+// topmost window over the whole screen, with no box to restore it, goes
+// back at once. (Wine applies no launcher's show command.)
+static LRESULT OnSize(HWND window, WPARAM how)
+{
+    if (how == SIZE_MAXIMIZED)
+        PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    return 0;
+}
+
 // WM_CONTEXTMENU: a right-click on Start restarts from zero, on LAP splits.
 static LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam)
 {
@@ -74,7 +106,8 @@ static LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam)
 }
 
 // WM_KEYDOWN: S, L, A, Z and Ctrl+C; any other key only gives the focus
-// back.
+// back. Ctrl is read as it was when C went down: a quick Ctrl+C may be
+// handled after its Ctrl has come up.
 static LRESULT OnKeyDown(WPARAM key, LPARAM lParam)
 {
     switch (key) {
@@ -85,11 +118,21 @@ static LRESULT OnKeyDown(WPARAM key, LPARAM lParam)
     case 'S': return CommandEntry(IDC_START_STOP, lParam);
     case 'Z': return Reset();
     case 'C':
-        if (GetAsyncKeyState(VK_CONTROL) < 0)
+        if (GetKeyState(VK_CONTROL) < 0)
             CopyTime();
         break;
     }
     return CommandTail();
+}
+
+// WM_SYSKEYDOWN: Alt+Space opens the system menu, as on any window. Windows
+// opens it from the WM_SYSCHAR that only TranslateMessage makes, and the
+// loop has none, so that keys stay keys.
+static LRESULT OnSysKeyDown(HWND window, WPARAM key, LPARAM lParam)
+{
+    if (key == VK_SPACE && lParam & 1 << 29)  // with Alt
+        return DefWindowProcA(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    return DefWindowProcA(window, WM_SYSKEYDOWN, key, lParam);
 }
 
 // WM_SYSCOMMAND: our two system-menu items.
@@ -105,23 +148,31 @@ static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
+// The user's secondary button: the right one, or the left one where the
+// buttons are swapped for the left hand. GetAsyncKeyState reads the
+// buttons as they are wired.
+static int SecondaryButton()
+{
+    return GetSystemMetrics(SM_SWAPBUTTON) ? VK_LBUTTON : VK_RBUTTON;
+}
+
 // WM_INITMENUPOPUP: bring the system menu in line with the window and clock.
 static LRESULT OnInitMenuPopup(HWND window, HMENU menu)
 {
     Clock.ModifierFlags = 0;
-    GetAsyncKeyState(VK_RBUTTON);  // clears "pressed since", read on closing
+    GetAsyncKeyState(SecondaryButton());  // clears "pressed since", read on closing
     EnableMenuItem(menu, SC_MINIMIZE, MF_BYCOMMAND | (IsIconic(window) ? MF_GRAYED : MF_ENABLED));
     ModifyMenuA(menu, IDM_ARM, MF_BYCOMMAND | MF_STRING | (Clock.ArmState & 1), IDM_ARM,
                 Labels[LabelArmStart + (Clock.RunState & 1)]);
     return 0;
 }
 
-// WM_MENUSELECT: when the menu closes, a right button pressed in it acts as
-// Shift for the command chosen.
+// WM_MENUSELECT: when the menu closes, a secondary button pressed in it
+// acts as Shift for the command chosen.
 static LRESULT OnMenuSelect(WPARAM wParam)
 {
     if (wParam >= 0xFFFF0000u)
-        Clock.ModifierFlags = GetAsyncKeyState(VK_RBUTTON);
+        Clock.ModifierFlags = GetAsyncKeyState(SecondaryButton());
     return 0;
 }
 
@@ -154,9 +205,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOVE:
     case WM_DISPLAYCHANGE:   return TrackPosition(window);
     case WM_ACTIVATE:        return OnActivate(wParam);
-    case WM_QUERYENDSESSION: return DestroyWindow(window);
+    case WM_SIZE:            return OnSize(window, wParam);
+    case WM_QUERYENDSESSION: return OnQueryEndSession();
+    case WM_ENDSESSION:      return OnEndSession(window, wParam);
     case WM_CONTEXTMENU:     return OnContextMenu(window, wParam, lParam);
     case WM_KEYDOWN:         return OnKeyDown(wParam, lParam);
+    case WM_SYSKEYDOWN:      return OnSysKeyDown(window, wParam, lParam);
     case WM_COMMAND:         return CommandEntry(wParam, lParam);
     case WM_SYSCOMMAND:      return OnSysCommand(window, wParam, lParam);
     case WM_INITMENUPOPUP:   return OnInitMenuPopup(window, (HMENU)wParam);
@@ -166,6 +220,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COPYDATA:        return OnHandOver((const COPYDATASTRUCT *)lParam);
     case WM_WTSSESSION_CHANGE: return OnSessionChange(wParam);
     case WM_RESUME:          return Resume();
+    case WM_AWAY:            return RunAs(wParam);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

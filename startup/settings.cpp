@@ -57,26 +57,29 @@ enum { Done, Held, Failed };
 // One read or write of the record at path, in place and through to the
 // disk, so that a power cut just after a command keeps it. Other programs
 // may read the file meanwhile (a sync client, a backup, a virus scanner);
-// one that holds it without sharing makes this Held.
+// one that holds it without sharing makes this Held. All 32 bytes or
+// nothing: a short file (the empty one that a full disk leaves, say) is no
+// saved clock, and a write cut short is no save.
 static int Transfer(LPCWSTR path, BOOL save, DWORD disposition)
 {
     HANDLE file = CreateFileW(path, save ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ, NULL, disposition,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return GetLastError() == ERROR_SHARING_VIOLATION ? Held : Failed;
-    DWORD done;
-    StateRecord *record = &Clock;
-    if (save)
-        WriteFile(file, record, sizeof *record, &done, NULL);
-    else
-        ReadFile(file, record, sizeof *record, &done, NULL);
+    StateRecord record = Clock;
+    DWORD done = 0;
+    BOOL moved = save ? WriteFile(file, &record, sizeof record, &done, NULL)
+                      : ReadFile(file, &record, sizeof record, &done, NULL);
     CloseHandle(file);
+    if (!moved || done != sizeof record)
+        return Failed;
+    static_cast<StateRecord &>(Clock) = record;
     return Done;
 }
 
 // The per-user file once it exists; else the file beside the program, and
-// a save that cannot be made there (not even as a new file) makes the
-// per-user one. A missing file reads as the defaults.
+// a save that cannot be made there (not even as a new file, or not whole)
+// makes the per-user one. A missing or short file reads as the defaults.
 static int TransferSettings(BOOL save)
 {
     WCHAR path[SETTINGS_PATH_SIZE];
@@ -100,5 +103,17 @@ static BOOL TransferWaiting(BOOL save, BOOL wait)
     return TRUE;
 }
 
-void LoadSettings() { TransferWaiting(FALSE, TRUE); }
+// A file that stays held is not taken for a missing one: the clock would
+// then save its defaults over the time it could not read. The user waits
+// for the other program, or the clock does not start. FALSE: it does not.
+BOOL LoadSettings()
+{
+    while (!TransferWaiting(FALSE, TRUE))
+        if (MessageBoxA(NULL, "Another program is using the clock's settings file, so the clock cannot read "
+                        "its saved time.\n\nRetry once that program is done with it; Cancel closes the clock.",
+                        "Vorlandine", MB_RETRYCANCEL | MB_ICONWARNING | MB_SETFOREGROUND) != IDRETRY)
+            return FALSE;
+    return TRUE;
+}
+
 BOOL SaveSettings(BOOL wait) { return TransferWaiting(TRUE, wait); }

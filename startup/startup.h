@@ -32,8 +32,9 @@ DWORD SettingsKey();
 // command, once a minute while counting, and at exit. A file that another
 // program holds is tried again every HELD_RETRY ms: for up to two seconds
 // by a read, and by a save with wait. SaveSettings is FALSE when the file
-// stayed held, and the save is to be made again.
+// stayed held, and the save is to be made again; LoadSettings is FALSE
+// when it stayed held and the user chose not to wait for it.
 #define HELD_RETRY 250
 #define HELD_TRIES 8
-void LoadSettings();
+BOOL LoadSettings();
 BOOL SaveSettings(BOOL wait);

@@ -34,7 +34,7 @@ TEST_CASE_FIXTURE(Fixture, "one refresh: formats, rounding, the stored lap value
     }
 }
 
-enum { Shift = 1, Ctrl = 2, RightButton = 4 };
+enum { Shift = 1, Ctrl = 2, RightButton = 4, LeftButton = 8, Swapped = 16 };
 
 TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons and the focus")
 {
@@ -69,13 +69,17 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"right-click on LAP", Running, Idle, 0, 0, WM_CONTEXTMENU, IDC_LAP, 0, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
         {"right-click elsewhere", Stopped, Idle, 0, 0, WM_CONTEXTMENU, 0, -1, "|? 1 1|0 0 2000 77 0|0|0|0"},
         {"the closing menu", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0|0"},
+        {"the closing menu, buttons swapped: the left", Stopped, Idle, 0, Swapped | LeftButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0|0"},
         {"an item selected", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFEFFFFu, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
         {"armed, minimized away", Stopped, Armed, 0, 0, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
+        {"armed, Ctrl+Shift+clicked away", Stopped, Armed, 0, Shift | Ctrl, WM_ACTIVATE, WA_INACTIVE, 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|0|0"},
         {"armed, S", Stopped, Armed, 0, 0, WM_KEYDOWN, 'S', 1, "  0:00:02|&A_Stop 0 0|1 1 2000 77 0|995|1|1"},
         {"away, back", Running, Fired, 0, 0, WM_ACTIVATE, WA_ACTIVE, 0, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
+        {"away, stopped meanwhile (/P), back", Stopped, Fired, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|&Start 1 0|0 0 2000 77 0|0|1|0"},
         {"armed, the screen locked", Stopped, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, session, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
-        {"armed counting, cut off", Running, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_REMOTE_DISCONNECT, session, "|? 1 1|1 -1 2000 77 0|0|0|0"},
+        {"armed counting, cut off", Running, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_REMOTE_DISCONNECT, session, "|&A_Stop 0 0|1 -1 2000 77 0|0|0|0"},
+        {"armed, a logon", Stopped, Armed, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_LOGON, session, "|? 1 1|0 1 2000 77 0|0|0|0"},
         {"away, unlocked", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, session, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
         {"away, connected again", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT, session, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
         {"away, logged off", Running, Fired, 0, 0, WM_WTSSESSION_CHANGE, WTS_SESSION_LOGOFF, session, "|? 1 1|1 -1 2000 77 0|0|0|0"},
@@ -92,6 +96,8 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         Sub.keys[VK_SHIFT] = c.keys & Shift ? (SHORT)0x8000 : 0;
         Sub.keys[VK_CONTROL] = c.keys & Ctrl ? (SHORT)0x8000 : 0;
         Sub.keys[VK_RBUTTON] = c.keys & RightButton ? (SHORT)0x8001 : 0;
+        Sub.keys[VK_LBUTTON] = c.keys & LeftButton ? (SHORT)0x8001 : 0;
+        SwapMouseButton(c.keys & Swapped);
         SetWindowTextA(main, ""), SetWindowTextA(start, "?");
         EnableWindow(start, TRUE), EnableWindow(lap, TRUE), SetFocus(lap);
         WPARAM wParam = c.message != WM_CONTEXTMENU ? c.wParam : c.wParam ? (WPARAM)GetDlgItem(main, c.wParam) : (WPARAM)main;

@@ -14,11 +14,13 @@ TEST_CASE("a second start: its switches change the running clock, and it makes n
     // A clock from the file of one at 5 s (LapCs 123) at (40, 30), 2 s on;
     // then a start with the arguments, in this process (WinMain again).
     // Held: the second start comes before the clock's start-up toggle.
-    const struct { LONG run, show; const char *arguments, *state; bool held = false; } cases[] = {
+    // Refused: the clock runs as administrator, the start does not.
+    const struct { LONG run, show; const char *arguments, *state; bool held = false, refused = false; } cases[] = {
         {Running, 0, "/P", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1 40 30 0", true},
         {Stopped, 0, "/S", "  0:00:05|&Stop 1 1|1 0 5000 500 0|995|1|1 40 30 0", true},
         {Running, 0, "/P", "  0:00:07.00|&Start 1 0|0 0 7000 700 0|parked|1|1 40 30 0"},
         {Stopped, 0, "/S", "  0:00:05|&Stop 1 1|1 0 5000 500 0|995|1|1 40 30 0"},
+        {Running, 0, "/P", "  0:00:07.00|&Start 1 0|0 0 7000 700 0|parked|1|1 40 30 0", false, true},
         {Running, 0, "/ZS", "  0:00:00|&Stop 1 1|1 0 0 123 0|995|1|1 40 30 0"},
         {Running, 0, "/L", "  0:00:07.00|&Stop 1 1|-1 0 7000 700 0|995|1|1 40 30 0"},
         {Stopped, 0, "/M", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0|1 40 30 1"},
@@ -36,7 +38,7 @@ TEST_CASE("a second start: its switches change the running clock, and it makes n
         HHOOK hook = c.held ? SetWindowsHookExA(WH_GETMESSAGE, HoldToggle, NULL, GetCurrentThreadId()) : NULL;
         Start();
         UnhookWindowsHookEx(hook);
-        Sub.tick += 2000;
+        Sub.tick += 2000, Sub.mutexRefused = c.refused;
         std::string line = c.arguments;
         CHECK(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);
         HWND first = FindWindowExA(NULL, NULL, ClassName, NULL);  // the one clock

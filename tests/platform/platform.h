@@ -20,8 +20,11 @@ struct Substitutes {
     const WCHAR *modulePath = L"clock.exe";  // GetModuleFileNameW, cut as Windows cuts it
     bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
     bool noStockFont = false;              // GetObjectW fails
-    bool olderWindows = false;             // no per-monitor DPI or session functions
+    bool olderWindows = false;             // Vista, 7: no per-monitor DPI or DLL search
     HWND sessionWindow = NULL;             // registered for the session's notices
+    bool mutexRefused = false;             // CreateMutexA: as to a clock run as administrator
+    int launcherShow = 0;                  // the show command Windows gives the first SW_SHOWNORMAL
+    std::string libraries;                 // LoadLibraryExW and SetDllDirectoryW, as called
 };
 extern Substitutes Sub;
 

@@ -61,8 +61,8 @@ TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte beside t
     CHECK(!SaveSettings(FALSE));                 // open elsewhere, not shared: not yet
     CloseHandle(held);
     Clock = ClockState();
-    LoadSettings();                              // a shorter one fills what it has
-    CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(27, 0));
+    LoadSettings();                              // a shorter one is no saved clock
+    CHECK(Saved() == std::string(32, 0));
     for (const WCHAR *name : {L"tool.bin", L"toolexe"}) {
         Sub.modulePath = name;                   // its last three characters become QNF
         SaveSettings(FALSE);
@@ -75,7 +75,7 @@ TEST_CASE_FIXTURE(Fixture, "the settings file: the record byte for byte beside t
     Sub.modulePath = cut.c_str();
     SaveSettings(FALSE);
     LoadSettings();
-    CHECK(Saved() == std::string("\x05\0\0\0\x06", 5) + std::string(19, 0) + std::string("\1\0\0\0\0\0\0\0", 8));
+    CHECK(Saved() == std::string(24, 0) + std::string("\1\0\0\0\0\0\0\0", 8));
     CHECK(GetLastError() == ERROR_INSUFFICIENT_BUFFER);  // no file call followed the cut path
 }
 

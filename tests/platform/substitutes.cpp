@@ -56,8 +56,38 @@ static BOOL WINAPI WatchOff(HWND window)
     return TRUE;
 }
 
+// Elevation: a mutex that exists, and that this user may not open.
+static HANDLE WINAPI Mutex(LPSECURITY_ATTRIBUTES security, BOOL owned, LPCSTR name)
+{
+    return Sub.mutexRefused ? SetLastError(ERROR_ACCESS_DENIED), HANDLE(NULL) : REAL("kernel32", CreateMutexA)(security, owned, name);
+}
+
+// The DLL search: the calls, as "directory|" and "path flags|".
+static BOOL WINAPI DllDirectory(LPCWSTR path)
+{
+    Sub.libraries += std::string(path, path + lstrlenW(path)) + "|";
+    return TRUE;
+}
+static HMODULE WINAPI Library(LPCWSTR path, HANDLE file, DWORD flags)
+{
+    char text[MAX_PATH + 16];
+    wsprintfA(text, "%ls %lx|", path, flags);
+    Sub.libraries += text;
+    return REAL("kernel32", LoadLibraryExW)(path, file, flags);
+}
+
+// Windows gives the first SW_SHOWNORMAL of a program's main window the show
+// command of its launcher (a shortcut's Run: Maximized, start /max); Wine
+// does not.
+static BOOL WINAPI Show(HWND window, int command)
+{
+    if (Sub.launcherShow && (command == SW_SHOWNORMAL || command == SW_SHOW))
+        command = Sub.launcherShow, Sub.launcherShow = 0;
+    return REAL("user32", ShowWindow)(window, command);
+}
+
 // Functions of later Windows versions, which the program looks up by name.
-static const char *const Later[] = {"GetDpiForWindow", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi"};
+static const char *const Later[] = {"GetDpiForWindow", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi", "SetDefaultDllDirectories"};
 
 extern "C" LONG NTAPI LdrGetProcedureAddress(HMODULE, const ANSI_STRING *, ULONG, void **);
 static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
@@ -65,9 +95,9 @@ static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
     if (IS_INTRESOURCE(name))
         return NULL;  // the program asks by name only
     if (!lstrcmpA(name, "WTSRegisterSessionNotification"))
-        return Sub.olderWindows ? NULL : (FARPROC)(void *)WatchOn;
+        return (FARPROC)(void *)WatchOn;
     if (!lstrcmpA(name, "WTSUnRegisterSessionNotification"))
-        return Sub.olderWindows ? NULL : (FARPROC)(void *)WatchOff;
+        return (FARPROC)(void *)WatchOff;
     for (const char *later : Later)
         if (Sub.olderWindows && !lstrcmpA(name, later))
             return NULL;
@@ -91,3 +121,7 @@ void *ImportModulePath IMPORT(GetModuleFileNameW, 12) = (void *)ModulePath;
 void *ImportParameters IMPORT(SystemParametersInfoW, 16) = (void *)Parameters;
 void *ImportObjectInfo IMPORT(GetObjectW, 12) = (void *)ObjectInfo;
 void *ImportProcAddress IMPORT(GetProcAddress, 8) = (void *)ProcAddress;
+void *ImportMutex IMPORT(CreateMutexA, 12) = (void *)Mutex;
+void *ImportDllDirectory IMPORT(SetDllDirectoryW, 4) = (void *)DllDirectory;
+void *ImportLibrary IMPORT(LoadLibraryExW, 12) = (void *)Library;
+void *ImportShow IMPORT(ShowWindow, 8) = (void *)Show;

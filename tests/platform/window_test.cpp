@@ -59,10 +59,6 @@ TEST_CASE_FIXTURE(Fixture, "moves keep the window on the desktop of two monitors
     Clock.WindowRect = RECT();
     Send(WM_DISPLAYCHANGE);                      // reads the rectangle again
     CHECK(memcmp(&r, &Clock.WindowRect, sizeof r) == 0);
-    Send(WM_KEYDOWN, 'S', 1), Send(WM_KEYDOWN, 'L', 1);
-    Sub.tick += 3000;                            // ending the session saves the time so far
-    CHECK((Send(WM_QUERYENDSESSION) == TRUE && !IsWindow(Clock.MainWindow)));
-    CHECK(Read().substr(16) == std::string("\xb8\x0b\0\0\0\0\0\0\xff\xff\xff\xff\0\0\0\0", 16));
 }
 
 // The caption as the first message arrives, before the command WinMain posts.
@@ -77,13 +73,15 @@ static LRESULT CALLBACK FirstMessage(int code, WPARAM wParam, LPARAM lParam)
 TEST_CASE("start-up: the clock resumed, the window placed and shown as the file and switches say")
 {
     // From the file of a clock at 5 s (LapCs 123) at (40, 30). The window as
-    // "left top (when restored), minimized, maximized, active".
-    const struct { LONG run, show; const char *arguments, *first, *window, *state; } cases[] = {
+    // "left top (when restored), minimized, maximized, active". Launcher: the
+    // show command Windows gives the first SW_SHOWNORMAL (a shortcut's Run).
+    const struct { LONG run, show; const char *arguments, *first, *window, *state; int launcher = 0; } cases[] = {
         {Stopped, 0, "", "  0:00:05.00", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},
         {LapHold, 0, "", "  -:00:01.23", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},
         {Running, 0, "/100", "  0:00:05", "100 30 0 0 1", "  0:00:05|&Stop 1 1|1 0 5000 123 0|995|1|1"},
         {Stopped, 6, "", "  0:00:05.00", "40 30 1 0 0", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|0|1"},
         {Stopped, 2, "", "  0:00:05.00", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1"},  // damaged: not maximized
+        {Stopped, 0, "", "  0:00:05.00", "40 30 0 0 1", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1", SW_SHOWMAXIMIZED},
     };
     for (auto &c : cases) {
         INFO(c.show);
@@ -91,7 +89,7 @@ TEST_CASE("start-up: the clock resumed, the window placed and shown as the file 
         Clock.AccumulatedMs = 5000, Clock.LapCs = 123, Clock.RunState = c.run, Clock.ShowState = c.show;
         Clock.WindowRect = {40, 30, 0, 0};
         SaveSettings(FALSE);
-        Clock = ClockState();
+        Clock = ClockState(), Sub.launcherShow = c.launcher;
         FirstCaption.clear();
         HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, FirstMessage, NULL, GetCurrentThreadId());
         Start(c.arguments);
@@ -137,9 +135,12 @@ TEST_CASE_FIXTURE(Fixture, "the window: buttons sized from the icon-title font a
 {
     LOGFONTW stock;
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    char system[MAX_PATH];  // where every DLL the program loads comes from
+    std::string sys = std::string(system, GetSystemDirectoryA(system, MAX_PATH)) + "\\";
     const struct { bool older, noIconTitleFont; } cases[] = {{false, false}, {true, false}, {false, true}};
     for (auto &c : cases) {  // Windows with per-monitor DPI; before it; no icon-title font
-        Sub.olderWindows = c.older, Sub.noIconTitleFont = c.noIconTitleFont;
+        Sub.olderWindows = c.older, Sub.noIconTitleFont = c.noIconTitleFont, Sub.libraries.clear();
+        GuardDllSearch();  // as the entry point does
         Start();
         UINT dpi = GetDpiForWindow(Clock.MainWindow);  // as tests/run set the screen
         LONG icon = IconFontHeight(dpi);
@@ -147,9 +148,12 @@ TEST_CASE_FIXTURE(Fixture, "the window: buttons sized from the icon-title font a
         CHECK(ButtonsOf(c.noIconTitleFont ? -stock.lfHeight : 2 - icon));
         CHECK((GetWindowLongA(Clock.MainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST));
         CHECK(GetClassLongPtrA(Clock.MainWindow, GCLP_HICON) == (ULONG_PTR)LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(101)));
-        CHECK(Sub.sessionWindow == (c.older ? NULL : Clock.MainWindow));  // older: no wtsapi32
+        CHECK(Sub.sessionWindow == Clock.MainWindow);
         DestroyWindow(Clock.MainWindow);
         CHECK(Sub.sessionWindow == NULL);
+        // Before Windows 8, the program's folder stays first in the search:
+        // the DLLs that Windows loads by name for the window are loaded first.
+        CHECK(Sub.libraries == (c.older ? "|" + sys + "uxtheme.dll 8|" + sys + "dwmapi.dll 8|" : "") + sys + "wtsapi32.dll 8|" + sys + "wtsapi32.dll 8|");
     }
     DeleteFileA("clock.QNF");
     Sub.noStockFont = true;
