@@ -37,4 +37,3 @@ LRESULT OnSessionChange(WPARAM event)
         OnActivate(returning >> event & 1);  // WA_ACTIVE, or WA_INACTIVE
     return 0;
 }
-

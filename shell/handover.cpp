@@ -62,7 +62,7 @@ BOOL HandedOver(LPCSTR arguments)
         DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
             break;
-        if (!Switches)
+        if (!round && !Switches)
             AllowSetForegroundWindow(ASFW_ANY);
         if (round == HANDOVER_ROUNDS || SendToClocks(key, arguments))
             return TRUE;
