@@ -135,7 +135,11 @@ static LRESULT OnSysKeyDown(HWND window, WPARAM key, LPARAM lParam)
     return DefWindowProcA(window, WM_SYSKEYDOWN, key, lParam);
 }
 
-// WM_SYSCOMMAND: our two system-menu items.
+// WM_SYSCOMMAND: our two system-menu items. The arm item's lParam is
+// Windows': the cursor's position for a click, 0 for a choice by its letter
+// or the arrows and Enter, -1 for an accelerator. None of them is one of the
+// program's own posted toggles, so modifiers count for every one (Wine
+// passes the position for any choice, and so cannot show the 0).
 static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (wParam) {
@@ -143,36 +147,31 @@ static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
         return Reset();
     case IDM_ARM:
         Clock.ModifierFlags |= ModArm;
-        return CommandEntry(IDC_START_STOP, lParam);
+        return CommandEntry(IDC_START_STOP, TRUE);
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
-}
-
-// The user's secondary button: the right one, or the left one where the
-// buttons are swapped for the left hand. GetAsyncKeyState reads the
-// buttons as they are wired.
-static int SecondaryButton()
-{
-    return GetSystemMetrics(SM_SWAPBUTTON) ? VK_LBUTTON : VK_RBUTTON;
 }
 
 // WM_INITMENUPOPUP: bring the system menu in line with the window and clock.
 static LRESULT OnInitMenuPopup(HWND window, HMENU menu)
 {
     Clock.ModifierFlags = 0;
-    GetAsyncKeyState(SecondaryButton());  // clears "pressed since", read on closing
     EnableMenuItem(menu, SC_MINIMIZE, MF_BYCOMMAND | (IsIconic(window) ? MF_GRAYED : MF_ENABLED));
     ModifyMenuA(menu, IDM_ARM, MF_BYCOMMAND | MF_STRING | (Clock.ArmState & 1), IDM_ARM,
                 Labels[LabelArmStart + (Clock.RunState & 1)]);
     return 0;
 }
 
-// WM_MENUSELECT: when the menu closes, a secondary button pressed in it
-// acts as Shift for the command chosen.
-static LRESULT OnMenuSelect(WPARAM wParam)
+// WM_MENURBUTTONUP: the menu's own word that the secondary button (the
+// right one, or the left where the buttons are swapped) was let go over an
+// item, sent before the item's command. On the arm item, where it chooses
+// it, it acts as Shift. A greyed item chooses nothing, so nothing is kept
+// for a later command. (Wine sends no such message: there the secondary
+// button chooses the item as the primary does.)
+static LRESULT OnMenuRButtonUp(WPARAM position, HMENU menu)
 {
-    if (wParam >= 0xFFFF0000u)
-        Clock.ModifierFlags = GetAsyncKeyState(SecondaryButton());
+    if (GetMenuItemID(menu, position) == IDM_ARM && !(Clock.ArmState & 1))
+        Clock.ModifierFlags = ModReset;
     return 0;
 }
 
@@ -214,7 +213,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:         return CommandEntry(wParam, lParam);
     case WM_SYSCOMMAND:      return OnSysCommand(window, wParam, lParam);
     case WM_INITMENUPOPUP:   return OnInitMenuPopup(window, (HMENU)wParam);
-    case WM_MENUSELECT:      return OnMenuSelect(wParam);
+    case WM_MENURBUTTONUP:   return OnMenuRButtonUp(wParam, (HMENU)lParam);
     case WM_DPICHANGED:      return OnDpiChanged(window, wParam, lParam);
     case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(wParam, lParam);
     case WM_COPYDATA:        return OnHandOver((const COPYDATASTRUCT *)lParam);

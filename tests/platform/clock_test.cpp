@@ -34,14 +34,16 @@ TEST_CASE_FIXTURE(Fixture, "one refresh: formats, rounding, the stored lap value
     }
 }
 
-enum { Shift = 1, Ctrl = 2, RightButton = 4, LeftButton = 8, Swapped = 16 };
+enum { Shift = 1, Ctrl = 2 };
 
 TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons and the focus")
 {
     // Each from 2 s counted up to 1 s before the tick count wraps, at tick
     // 2120 after the wrap, LapCs 77, with an empty caption, Start/Stop
     // reading "?", both buttons enabled and the focus on LAP. A right-click's
-    // wParam here is the button's id (0: the window itself). Session notices
+    // wParam here is the button's id (0: the window itself); the menu of a
+    // WM_MENURBUTTONUP is the system menu, as Windows sends it (Wine sends
+    // none), its wParam the item's position there. Session notices
     // carry the program's own session, as Windows sends them (Wine sends none).
     DWORD id = 0;
     LPARAM session = ProcessIdToSessionId(GetCurrentProcessId(), &id) ? id : 0;
@@ -53,12 +55,13 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"Shift only stops", Running, Idle, 0, Shift, WM_COMMAND, IDC_START_STOP, 1, "  0:00:05.12|&Start 1 0|0 0 5120 512 0|parked|1|1"},
         {"Ctrl arms a counting clock", Running, Idle, 0, Ctrl, WM_KEYDOWN, 'S', 1, "|&A_Stop 0 0|1 1 5120 77 0|0|1|1"},
         {"A arms", Stopped, Idle, 0, 0, WM_KEYDOWN, 'A', 1, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
-        {"the arm item, lParam 0", Stopped, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
+        {"the arm item by its letter: lParam 0", Stopped, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, 0, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
+        {"the arm item by an accelerator: -1", Running, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, -1, "|&A_Stop 0 0|1 1 5120 77 0|0|1|1"},
+        {"the arm item clicked with the secondary button", Stopped, Idle, ModReset, 0, WM_SYSCOMMAND, IDM_ARM, MAKELPARAM(90, 107), "  0:00:00.00|IAStart 0 0|0 1 0 0 0|0|1|1"},
         {"posted: keys don't count", Stopped, Idle, 0, Shift | Ctrl, WM_COMMAND, IDC_START_STOP, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
         {"lap", Running, Idle, 0, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|-1 0 5120 512 0|0|1|1"},
         {"lap again", LapHold, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "  0:00:05.12|? 1 1|-1 0 5120 512 0|0|1|1"},
         {"Shift splits", Running, Idle, 0, Shift, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
-        {"a right-button reading splits", Running, Idle, (LONG)0xFFFF8000, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
         {"lap while stopped", Stopped, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "|? 1 1|0 0 2000 77 0|0|1|0"},
         {"reset counting", Running, Idle, 0, 0, WM_SYSCOMMAND, IDM_RESET, 1, "  0:00:00|? 1 1|1 0 0 77 0|995|1|1"},
         {"reset stopped", Stopped, Idle, 0, 0, WM_KEYDOWN, 'Z', 1, "  0:00:00.00|? 1 1|0 0 0 0 0|0|1|1"},
@@ -68,9 +71,9 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"right-click on Start", Stopped, Idle, 0, 0, WM_CONTEXTMENU, IDC_START_STOP, 0, "  0:00:00|&Stop 1 1|1 0 0 0 0|995|1|1"},
         {"right-click on LAP", Running, Idle, 0, 0, WM_CONTEXTMENU, IDC_LAP, 0, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
         {"right-click elsewhere", Stopped, Idle, 0, 0, WM_CONTEXTMENU, 0, -1, "|? 1 1|0 0 2000 77 0|0|0|0"},
-        {"the closing menu", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0|0"},
-        {"the closing menu, buttons swapped: the left", Stopped, Idle, 0, Swapped | LeftButton, WM_MENUSELECT, 0xFFFF0000u, 0, "|? 1 1|0 0 2000 77 -32767|0|0|0"},
-        {"an item selected", Stopped, Idle, 0, RightButton, WM_MENUSELECT, 0xFFFEFFFFu, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
+        {"the secondary button let go on the arm item", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 5, 0, "|? 1 1|0 0 2000 77 1|0|0|0"},
+        {"on Reset", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 4, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
+        {"on the arm item, greyed", Running, Armed, 0, 0, WM_MENURBUTTONUP, 5, 0, "|? 1 1|1 1 2000 77 0|0|0|0"},
         {"armed, minimized away", Stopped, Armed, 0, 0, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, Ctrl+Shift+clicked away", Stopped, Armed, 0, Shift | Ctrl, WM_ACTIVATE, WA_INACTIVE, 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|0|0"},
@@ -95,13 +98,11 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         Sub.tick = 2120, Sub.timerPeriod = 0, DeleteFileA("clock.QNF");
         Sub.keys[VK_SHIFT] = c.keys & Shift ? (SHORT)0x8000 : 0;
         Sub.keys[VK_CONTROL] = c.keys & Ctrl ? (SHORT)0x8000 : 0;
-        Sub.keys[VK_RBUTTON] = c.keys & RightButton ? (SHORT)0x8001 : 0;
-        Sub.keys[VK_LBUTTON] = c.keys & LeftButton ? (SHORT)0x8001 : 0;
-        SwapMouseButton(c.keys & Swapped);
         SetWindowTextA(main, ""), SetWindowTextA(start, "?");
         EnableWindow(start, TRUE), EnableWindow(lap, TRUE), SetFocus(lap);
         WPARAM wParam = c.message != WM_CONTEXTMENU ? c.wParam : c.wParam ? (WPARAM)GetDlgItem(main, c.wParam) : (WPARAM)main;
-        CHECK(Send(c.message, wParam, c.lParam) == 0);
+        LPARAM lParam = c.message != WM_MENURBUTTONUP ? c.lParam : (LPARAM)GetSystemMenu(main, FALSE);
+        CHECK(Send(c.message, wParam, lParam) == 0);
         Pump();
         CHECK(State() == c.state);
     }
