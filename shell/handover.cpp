@@ -24,19 +24,61 @@ static DWORD Length(LPCSTR text)
     return n;
 }
 
-// TRUE when the clock of the file took the arguments, or when a clock did
-// not answer: most likely the one of the file, and then there must not be a
-// second. The clock of another file answers FALSE.
-static BOOL SendToClocks(DWORD key, LPCSTR arguments)
+enum { Unanswered = -1, NotTaken, Taken };
+
+// Taken when the clock of the file took the arguments. Unanswered when a
+// clock did not answer: most likely the one of the file, and then there
+// must not be a second. The clock of another file answers FALSE.
+static int SendToClocks(DWORD key, LPCSTR arguments)
 {
     COPYDATASTRUCT data = {key, Length(arguments), (PVOID)arguments};
     for (HWND clock = NULL; (clock = FindWindowExA(NULL, clock, ClassName, NULL));) {
         DWORD_PTR taken = FALSE;
         if (!SendMessageTimeoutA(clock, WM_COPYDATA, 0, (LPARAM)&data, SMTO_ABORTIFHUNG,
-                                 HANDOVER_TIMEOUT, &taken) || taken)
-            return TRUE;
+                                 HANDOVER_TIMEOUT, &taken))
+            return Unanswered;
+        if (taken)
+            return Taken;
     }
-    return FALSE;
+    return NotTaken;
+}
+
+// The mutex of the file of key, named by format.
+static HANDLE FileMutex(LPCSTR format, DWORD key, BOOL owned)
+{
+    char name[32];
+    wsprintfA(name, format, key);
+    return CreateMutexA(NULL, owned, name);
+}
+static const char OwnerName[] = "Vorlandine %08lX";
+static const char ReadingName[] = "Vorlandine %08lX reading";
+
+// Held while the clock reads its file, which takes as long as the user
+// takes to answer about a file another program holds.
+HANDLE MarkReading()
+{
+    return FileMutex(ReadingName, Clock.SettingsKey, FALSE);
+}
+
+// Whether the clock of key is reading its file.
+static BOOL Reading(DWORD key)
+{
+    HANDLE mark = FileMutex(ReadingName, key, FALSE);
+    DWORD error = GetLastError();
+    CloseHandle(mark);
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED;
+}
+
+// Switches that no clock took: the user hears of it, rather than find
+// later that a shortcut did nothing. A start without them only ends.
+static BOOL NotHandedOver(LPCSTR arguments)
+{
+    char text[320];
+    wsprintfA(text, "The running clock did not answer, so it did not take the switches:\n\n%.200s\n\n"
+              "Try again once it answers.", arguments);
+    if (Switches)
+        MessageBoxA(NULL, text, ClassName, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+    return TRUE;
 }
 
 // TRUE when this start is to end at once, its arguments handed to the clock
@@ -48,24 +90,26 @@ BOOL HandedOver(LPCSTR arguments)
     DWORD key = SettingsKey();
     if (!key)
         return FALSE;  // no file to own: a clock of its own, as ever
-    char name[20];
-    wsprintfA(name, "Vorlandine %08lX", key);
     // Without switches the clock comes to the front: the right to the
     // foreground, which this start has from the user, goes with them.
     Switches = 0;
     ApplySwitches(arguments, CountSwitch);
     // The clock holds the mutex as long as its process lives; the wait
     // between rounds ends when it ends, and this start is then the clock.
+    // Rounds while the clock reads its file do not count.
     HANDLE owner;
-    for (int round = 0;; round++) {
-        owner = CreateMutexA(NULL, TRUE, name);
+    for (int round = 0, waited = 0;; round++) {
+        owner = FileMutex(OwnerName, key, TRUE);
         DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
             break;
         if (!round && !Switches)
             AllowSetForegroundWindow(ASFW_ANY);
-        if (round == HANDOVER_ROUNDS || SendToClocks(key, arguments))
+        int sent = SendToClocks(key, arguments);
+        if (sent == Taken)
             return TRUE;
+        if (sent == Unanswered || (!Reading(key) && ++waited > HANDOVER_ROUNDS))
+            return NotHandedOver(arguments);
         if (owner ? WaitForSingleObject(owner, 100) != WAIT_TIMEOUT : (Sleep(100), FALSE))
             break;
         CloseHandle(owner);

@@ -12,6 +12,9 @@ extern const char ClassName[];
 // One clock per settings file (handover.cpp): a later start hands over its
 // arguments and ends; the clock takes them in WM_COPYDATA.
 BOOL HandedOver(LPCSTR arguments);
+// Held while the clock reads its file: later starts wait for it then,
+// however long the user takes to answer about a held file.
+HANDLE MarkReading();
 LRESULT OnHandOver(const COPYDATASTRUCT *data);
 void AcceptHandOvers(HWND window);
 

@@ -67,7 +67,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     if (HandedOver(arguments))
         return 0;
     RegisterMainClass(instance);
-    if (!LoadSettings())
+    HANDLE reading = MarkReading();
+    BOOL loaded = LoadSettings();
+    CloseHandle(reading);
+    if (!loaded)
         return 0;
     ApplySwitches(arguments, SetSwitch);
 
