@@ -123,3 +123,10 @@ TEST_CASE_FIXTURE(Fixture, "the settings file keeps up with a counting clock, at
     RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick += 100000000);  // the parked timer at last
     CHECK(Read().empty());
 }
+
+TEST_CASE_FIXTURE(Fixture, "Ctrl+C: the time's memory is the clipboard's once handed over, never freed")
+{
+    Start();
+    CopyTime();
+    CHECK((Sub.handed && Sub.freed != Sub.handed));
+}

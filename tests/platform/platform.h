@@ -1,7 +1,7 @@
 // The program's own code on the real Win32 platform, under Wine. A test
 // controls only what it must: the tick count, the key state, the module path,
-// two failures no real system shows on demand, and a call Wine ignores
-// (substitutes.cpp). The window, its buttons, menu, focus, timers, messages
+// two failures no real system shows on demand, a call Wine ignores, and
+// what the clipboard is handed, which Wine copies at once (substitutes.cpp). The window, its buttons, menu, focus, timers, messages
 // and files are real.
 #pragma once
 #include <doctest.h>
@@ -25,6 +25,7 @@ struct Substitutes {
     bool mutexRefused = false;             // CreateMutexA: as to a clock run as administrator
     int launcherShow = 0;                  // the show command Windows gives the first SW_SHOWNORMAL
     std::string libraries;                 // LoadLibraryExW and SetDllDirectoryW, as called
+    HANDLE handed = NULL, freed = NULL;    // the last SetClipboardData's data, GlobalFree's memory
 };
 extern Substitutes Sub;
 

@@ -86,6 +86,19 @@ static BOOL WINAPI Show(HWND window, int command)
     return REAL("user32", ShowWindow)(window, command);
 }
 
+// The clipboard: what it was handed, and what memory was freed. Wine copies
+// the data at once, so a use after free would not show.
+static HANDLE WINAPI ClipboardData(UINT format, HANDLE data)
+{
+    Sub.handed = data;
+    return REAL("user32", SetClipboardData)(format, data);
+}
+static HGLOBAL WINAPI Free(HGLOBAL memory)
+{
+    Sub.freed = memory;
+    return REAL("kernel32", GlobalFree)(memory);
+}
+
 // Functions of later Windows versions, which the program looks up by name.
 static const char *const Later[] = {"GetDpiForWindow", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi", "SetDefaultDllDirectories"};
 
@@ -125,3 +138,5 @@ void *ImportMutex IMPORT(CreateMutexA, 12) = (void *)Mutex;
 void *ImportDllDirectory IMPORT(SetDllDirectoryW, 4) = (void *)DllDirectory;
 void *ImportLibrary IMPORT(LoadLibraryExW, 12) = (void *)Library;
 void *ImportShow IMPORT(ShowWindow, 8) = (void *)Show;
+void *ImportClipboardData IMPORT(SetClipboardData, 8) = (void *)ClipboardData;
+void *ImportFree IMPORT(GlobalFree, 4) = (void *)Free;
