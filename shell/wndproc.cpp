@@ -139,14 +139,15 @@ static LRESULT OnSysKeyDown(HWND window, WPARAM key, LPARAM lParam)
 // Windows': the cursor's position for a click, 0 for a choice by its letter
 // or the arrows and Enter, -1 for an accelerator. None of them is one of the
 // program's own posted toggles, so modifiers count for every one (Wine
-// passes the position for any choice, and so cannot show the 0).
+// passes the position for any choice, and so cannot show the 0). Chosen
+// with the secondary button, the arm item acts as with Shift.
 static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (wParam) {
     case IDM_RESET:
         return Reset();
     case IDM_ARM:
-        Clock.ModifierFlags |= ModArm;
+        Clock.ModifierFlags |= ModArm | (Clock.SecondaryItem == IDM_ARM ? ModReset : 0);
         return CommandEntry(IDC_START_STOP, TRUE);
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
@@ -155,7 +156,7 @@ static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
 // WM_INITMENUPOPUP: bring the system menu in line with the window and clock.
 static LRESULT OnInitMenuPopup(HWND window, HMENU menu)
 {
-    Clock.ModifierFlags = 0;
+    Clock.ModifierFlags = 0, Clock.SecondaryItem = 0;
     EnableMenuItem(menu, SC_MINIMIZE, MF_BYCOMMAND | (IsIconic(window) ? MF_GRAYED : MF_ENABLED));
     ModifyMenuA(menu, IDM_ARM, MF_BYCOMMAND | MF_STRING | (Clock.ArmState & 1), IDM_ARM,
                 Labels[LabelArmStart + (Clock.RunState & 1)]);
@@ -164,14 +165,13 @@ static LRESULT OnInitMenuPopup(HWND window, HMENU menu)
 
 // WM_MENURBUTTONUP: the menu's own word that the secondary button (the
 // right one, or the left where the buttons are swapped) was let go over an
-// item, sent before the item's command. On the arm item, where it chooses
-// it, it acts as Shift. A greyed item chooses nothing, so nothing is kept
-// for a later command. (Wine sends no such message: there the secondary
-// button chooses the item as the primary does.)
+// item, sent while the menu is open, before the item's command. Only the
+// arm item's command reads it, so that it never changes another command.
+// (Wine sends no such message: there the secondary button chooses the item
+// as the primary does.)
 static LRESULT OnMenuRButtonUp(WPARAM position, HMENU menu)
 {
-    if (GetMenuItemID(menu, position) == IDM_ARM && !(Clock.ArmState & 1))
-        Clock.ModifierFlags = ModReset;
+    Clock.SecondaryItem = GetMenuItemID(menu, position);
     return 0;
 }
 

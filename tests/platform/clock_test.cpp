@@ -41,9 +41,10 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
     // Each from 2 s counted up to 1 s before the tick count wraps, at tick
     // 2120 after the wrap, LapCs 77, with an empty caption, Start/Stop
     // reading "?", both buttons enabled and the focus on LAP. A right-click's
-    // wParam here is the button's id (0: the window itself); the menu of a
-    // WM_MENURBUTTONUP is the system menu, as Windows sends it (Wine sends
-    // none), its wParam the item's position there. Session notices
+    // wParam here is the button's id (0: the window itself). A
+    // WM_MENURBUTTONUP row opens the system menu, lets the secondary button
+    // go on the item at wParam, as Windows reports it (Wine sends none), and
+    // chooses the arm item by its letter. Session notices
     // carry the program's own session, as Windows sends them (Wine sends none).
     DWORD id = 0;
     LPARAM session = ProcessIdToSessionId(GetCurrentProcessId(), &id) ? id : 0;
@@ -57,7 +58,7 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"A arms", Stopped, Idle, 0, 0, WM_KEYDOWN, 'A', 1, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
         {"the arm item by its letter: lParam 0", Stopped, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, 0, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
         {"the arm item by an accelerator: -1", Running, Idle, 0, 0, WM_SYSCOMMAND, IDM_ARM, -1, "|&A_Stop 0 0|1 1 5120 77 0|0|1|1"},
-        {"the arm item clicked with the secondary button", Stopped, Idle, ModReset, 0, WM_SYSCOMMAND, IDM_ARM, MAKELPARAM(90, 107), "  0:00:00.00|IAStart 0 0|0 1 0 0 0|0|1|1"},
+        {"the arm item clicked", Stopped, Idle, 0, Shift, WM_SYSCOMMAND, IDM_ARM, MAKELPARAM(90, 107), "  0:00:00.00|IAStart 0 0|0 1 0 0 0|0|1|1"},
         {"posted: keys don't count", Stopped, Idle, 0, Shift | Ctrl, WM_COMMAND, IDC_START_STOP, 0, "  0:00:02|&Stop 1 1|1 0 2000 77 0|995|1|1"},
         {"lap", Running, Idle, 0, 0, WM_KEYDOWN, 'L', 1, "  0:00:05.12|? 1 1|-1 0 5120 512 0|0|1|1"},
         {"lap again", LapHold, Idle, 0, 0, WM_COMMAND, IDC_LAP, 1, "  0:00:05.12|? 1 1|-1 0 5120 512 0|0|1|1"},
@@ -71,9 +72,8 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"right-click on Start", Stopped, Idle, 0, 0, WM_CONTEXTMENU, IDC_START_STOP, 0, "  0:00:00|&Stop 1 1|1 0 0 0 0|995|1|1"},
         {"right-click on LAP", Running, Idle, 0, 0, WM_CONTEXTMENU, IDC_LAP, 0, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
         {"right-click elsewhere", Stopped, Idle, 0, 0, WM_CONTEXTMENU, 0, -1, "|? 1 1|0 0 2000 77 0|0|0|0"},
-        {"the secondary button let go on the arm item", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 5, 0, "|? 1 1|0 0 2000 77 1|0|0|0"},
-        {"on Reset", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 4, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
-        {"on the arm item, greyed", Running, Armed, 0, 0, WM_MENURBUTTONUP, 5, 0, "|? 1 1|1 1 2000 77 0|0|0|0"},
+        {"the arm item chosen with the secondary button", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 5, 0, "  0:00:00.00|IAStart 0 0|0 1 0 0 0|0|1|1"},
+        {"the secondary button let go on Reset, the arm item chosen", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 4, 0, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
         {"armed, minimized away", Stopped, Armed, 0, 0, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, Ctrl+Shift+clicked away", Stopped, Armed, 0, Shift | Ctrl, WM_ACTIVATE, WA_INACTIVE, 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|0|0"},
@@ -101,8 +101,11 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         SetWindowTextA(main, ""), SetWindowTextA(start, "?");
         EnableWindow(start, TRUE), EnableWindow(lap, TRUE), SetFocus(lap);
         WPARAM wParam = c.message != WM_CONTEXTMENU ? c.wParam : c.wParam ? (WPARAM)GetDlgItem(main, c.wParam) : (WPARAM)main;
-        LPARAM lParam = c.message != WM_MENURBUTTONUP ? c.lParam : (LPARAM)GetSystemMenu(main, FALSE);
-        CHECK(Send(c.message, wParam, lParam) == 0);
+        if (c.message == WM_MENURBUTTONUP) {
+            HMENU menu = GetSystemMenu(main, FALSE);
+            Send(WM_INITMENUPOPUP, (WPARAM)menu), Send(WM_MENURBUTTONUP, c.wParam, (LPARAM)menu);
+        }
+        CHECK(Send(c.message == WM_MENURBUTTONUP ? WM_SYSCOMMAND : c.message, c.message == WM_MENURBUTTONUP ? IDM_ARM : wParam, c.lParam) == 0);
         Pump();
         CHECK(State() == c.state);
     }

@@ -21,12 +21,12 @@ TEST_CASE_FIXTURE(Fixture, "the system menu: its items, and their state each tim
     for (auto &c : cases) {
         INFO(std::string(c.text));
         ShowWindow(Clock.MainWindow, c.iconic ? SW_MINIMIZE : SW_RESTORE);
-        Clock.RunState = c.run, Clock.ArmState = c.arm, Clock.ModifierFlags = 3;
+        Clock.RunState = c.run, Clock.ArmState = c.arm, Clock.ModifierFlags = 3, Clock.SecondaryItem = IDM_ARM;
         CHECK(Send(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(0, TRUE)) == 0);
         CHECK((GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED) == c.minimize);
         CHECK((GetMenuState(menu, IDM_ARM, MF_BYCOMMAND) & MF_GRAYED) == c.arm_item);
         GetMenuStringA(menu, IDM_ARM, items, sizeof items, MF_BYCOMMAND);
-        CHECK((items == std::string(c.text) && Clock.ModifierFlags == 0));
+        CHECK((items == std::string(c.text) && Clock.ModifierFlags == 0 && Clock.SecondaryItem == 0));
     }
 }
 
