@@ -73,11 +73,12 @@ static BOOL Reading(DWORD key)
 // later that a shortcut did nothing. A start without them only ends.
 static BOOL NotHandedOver(LPCSTR arguments)
 {
-    char text[320];
-    wsprintfA(text, "The running clock did not answer, so it did not take the switches:\n\n%.200s\n\n"
-              "Try again once it answers.", arguments);
-    if (Switches)
+    if (Switches) {
+        char text[320];
+        wsprintfA(text, "The running clock did not answer, so it did not take the switches:\n\n%.200s\n\n"
+                  "Try again once it answers.", arguments);
         MessageBoxA(NULL, text, ClassName, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+    }
     return TRUE;
 }
 
@@ -108,11 +109,11 @@ BOOL HandedOver(LPCSTR arguments)
         int sent = SendToClocks(key, arguments);
         if (sent == Taken)
             return TRUE;
+        if (owner ? WaitForSingleObject(owner, 100) != WAIT_TIMEOUT : (Sleep(100), FALSE))
+            break;  // a clock that did not answer as it ended, too
+        CloseHandle(owner);
         if (sent == Unanswered || (!Reading(key) && ++waited > HANDOVER_ROUNDS))
             return NotHandedOver(arguments);
-        if (owner ? WaitForSingleObject(owner, 100) != WAIT_TIMEOUT : (Sleep(100), FALSE))
-            break;
-        CloseHandle(owner);
     }
     Clock.FileOwner = owner, Clock.SettingsKey = key;
     return FALSE;
