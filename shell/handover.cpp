@@ -110,7 +110,7 @@ BOOL HandedOver(LPCSTR arguments)
         if (sent == Taken)
             return TRUE;
         if (owner ? WaitForSingleObject(owner, 100) != WAIT_TIMEOUT : (Sleep(100), FALSE))
-            break;  // a clock that did not answer as it ended, too
+            break;  // the clock ended, answering or not: this start is the clock
         CloseHandle(owner);
         if (sent == Unanswered || (!Reading(key) && ++waited > HANDOVER_ROUNDS))
             return NotHandedOver(arguments);

@@ -101,14 +101,18 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         SetWindowTextA(main, ""), SetWindowTextA(start, "?");
         EnableWindow(start, TRUE), EnableWindow(lap, TRUE), SetFocus(lap);
         WPARAM wParam = c.message != WM_CONTEXTMENU ? c.wParam : c.wParam ? (WPARAM)GetDlgItem(main, c.wParam) : (WPARAM)main;
-        if (c.message == WM_MENURBUTTONUP) {
-            HMENU menu = GetSystemMenu(main, FALSE);
-            Send(WM_INITMENUPOPUP, (WPARAM)menu), Send(WM_MENURBUTTONUP, c.wParam, (LPARAM)menu);
+        UINT message = c.message;
+        if (message == WM_MENURBUTTONUP) {  // in a menu just opened; then the arm item
+            Send(WM_INITMENUPOPUP, (WPARAM)GetSystemMenu(main, FALSE));
+            Send(message, c.wParam, (LPARAM)GetSystemMenu(main, FALSE));
+            message = WM_SYSCOMMAND, wParam = IDM_ARM;
         }
-        CHECK(Send(c.message == WM_MENURBUTTONUP ? WM_SYSCOMMAND : c.message, c.message == WM_MENURBUTTONUP ? IDM_ARM : wParam, c.lParam) == 0);
+        CHECK(Send(message, wParam, c.lParam) == 0);
         Pump();
         CHECK(State() == c.state);
     }
+    CopyTime();  // Ctrl+C: the memory handed to the clipboard is its own, never freed
+    CHECK((Sub.handed && Sub.freed != Sub.handed));
 }
 
 TEST_CASE_FIXTURE(Fixture, "the settings file keeps up with a counting clock, at least once a minute, not a stopped one")
@@ -125,11 +129,4 @@ TEST_CASE_FIXTURE(Fixture, "the settings file keeps up with a counting clock, at
     Send(WM_KEYDOWN, 'S', 1), DeleteFileA("clock.QNF");
     RefreshCaption(Clock.MainWindow, WM_TIMER, TIMER_ID, Sub.tick += 100000000);  // the parked timer at last
     CHECK(Read().empty());
-}
-
-TEST_CASE_FIXTURE(Fixture, "Ctrl+C: the time's memory is the clipboard's once handed over, never freed")
-{
-    Start();
-    CopyTime();
-    CHECK((Sub.handed && Sub.freed != Sub.handed));
 }
