@@ -82,8 +82,9 @@ static BOOL NotHandedOver(LPCSTR arguments)
     return TRUE;
 }
 
-// TRUE when this start is to end at once, its arguments handed to the clock
-// that owns its settings file. Otherwise this start owns the file from now.
+// TRUE when this start is to end at once: its arguments handed to the clock
+// that owns its settings file, or the user told that they were not.
+// Otherwise this start owns the file from now.
 // A clock run as administrator owns a mutex that a start without elevation
 // may not open: refused, it exists all the same.
 BOOL HandedOver(LPCSTR arguments)
