@@ -197,13 +197,17 @@ static LRESULT OnGetDpiScaledSize(WPARAM dpi, LPARAM lParam)
     return TRUE;
 }
 
+// WM_ACTIVATE also goes on to the default procedure: on Windows only it
+// gives an activated window the keyboard focus (Wine gives it anyway).
+// Without it, the keys typed to a clock the user came back to would reach
+// it as WM_SYSKEYDOWN, with the focus nowhere, and do nothing.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_DESTROY:         return OnDestroy();
     case WM_MOVE:
     case WM_DISPLAYCHANGE:   return TrackPosition(window);
-    case WM_ACTIVATE:        return OnActivate(wParam);
+    case WM_ACTIVATE:        OnActivate(wParam); break;
     case WM_SIZE:            return OnSize(window, wParam);
     case WM_QUERYENDSESSION: return OnQueryEndSession();
     case WM_ENDSESSION:      return OnEndSession(window, wParam);
