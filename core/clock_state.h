@@ -40,7 +40,6 @@ struct ClockState : StateRecord {
     DWORD BaseTick;       // tick at which AccumulatedMs was last brought up
     DWORD SavedTick;      // tick of the last write of the settings file
     LONG  ModifierFlags;
-    UINT  SecondaryItem;  // the item the secondary button was let go on, in the menu open now
     LONG  ArmState;
     HWND  MainWindow;     // 0 until CreateWindowExA has returned
     HWND  StartStopButton;

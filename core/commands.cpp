@@ -6,10 +6,13 @@ const char *const Labels[6] = {
     "&Start", "&Stop", "&LAP", "IAStart", "&A_Stop", "&ZReset",
 };
 
-// Bit 15 of a key state is set while the key is down.
+// Bit 15 of a key state is set while the key is down: down as the input
+// being handled was queued, not as it is now, so that a Shift+S handled late
+// keeps its Shift and a plain S handled while Shift is held for the next key
+// does not take it.
 static LONG KeyDownBits(int key, int shift)
 {
-    return (GetAsyncKeyState(key) & 0xFFFF) >> shift;
+    return (GetKeyState(key) & 0xFFFF) >> shift;
 }
 
 // The Start/Stop label follows the clock and the away timing; the buttons
@@ -24,7 +27,7 @@ static void ShowButtons()
 }
 
 // Common entry of the buttons, the keys S, A and L and the arm menu item.
-// Shift, held now, makes Start/Stop restart from zero and Lap a split.
+// Shift makes Start/Stop restart from zero and Lap a split.
 LRESULT CommandEntry(WPARAM wParam, LPARAM lParam)
 {
     Clock.ModifierFlags |= KeyDownBits(VK_SHIFT, 15);

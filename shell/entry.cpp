@@ -2,9 +2,13 @@
 #include "shell.h"
 #include "../startup/startup.h"
 
+// WinMain is given the show state the starter asked for (a shortcut's Run).
 extern "C" void WinMainCRTStartup()
 {
     GuardDllSearch();
+    STARTUPINFOA starter;
+    GetStartupInfoA(&starter);
     LPSTR arguments = SkipProgramName(GetCommandLineA());
-    ExitProcess(WinMain(GetModuleHandleA(NULL), NULL, arguments, SW_SHOWNORMAL));
+    ExitProcess(WinMain(GetModuleHandleA(NULL), NULL, arguments,
+                        starter.dwFlags & STARTF_USESHOWWINDOW ? starter.wShowWindow : SW_SHOWNORMAL));
 }

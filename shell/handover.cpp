@@ -6,7 +6,8 @@
 #include "../core/clock_state.h"
 #include "../startup/startup.h"
 
-#define HANDOVER_ROUNDS  30    // of 100 ms: the clock may be making its window
+#define HANDOVER_ROUND   100   // ms between rounds
+#define HANDOVER_WAIT    3000  // ms of rounds: the clock may be making its window
 #define HANDOVER_TIMEOUT 2000  // ms that a clock has to take the switches
 
 static int Switches;  // in the argument string at hand
@@ -24,23 +25,21 @@ static DWORD Length(LPCSTR text)
     return n;
 }
 
-enum { Unanswered = -1, NotTaken, Taken };
-
-// Taken when the clock of the file took the arguments. Unanswered when a
-// clock did not answer: most likely the one of the file, and then there
-// must not be a second. The clock of another file answers FALSE.
-static int SendToClocks(DWORD key, LPCSTR arguments)
+// Whether a clock took the arguments: the clock of the file answers TRUE,
+// that of another file FALSE. A clock that does not answer in time (hung or
+// busy), or whose window refuses the message (one run as administrator,
+// before it lets the hand-over in), does not end the search: the clock of
+// the file may come after it, and the next round asks them all again.
+static BOOL SendToClocks(DWORD key, LPCSTR arguments)
 {
     COPYDATASTRUCT data = {key, Length(arguments), (PVOID)arguments};
     for (HWND clock = NULL; (clock = FindWindowExA(NULL, clock, ClassName, NULL));) {
         DWORD_PTR taken = FALSE;
-        if (!SendMessageTimeoutA(clock, WM_COPYDATA, 0, (LPARAM)&data, SMTO_ABORTIFHUNG,
-                                 HANDOVER_TIMEOUT, &taken))
-            return Unanswered;
-        if (taken)
-            return Taken;
+        if (SendMessageTimeoutA(clock, WM_COPYDATA, 0, (LPARAM)&data, SMTO_ABORTIFHUNG, HANDOVER_TIMEOUT,
+                                &taken) && taken)
+            return TRUE;
     }
-    return NotTaken;
+    return FALSE;
 }
 
 // The mutex of the file of key, named by format.
@@ -77,7 +76,7 @@ static BOOL NotHandedOver(LPCSTR arguments)
         char text[320];
         wsprintfA(text, "The running clock did not answer, so it did not take the switches:\n\n%.200s\n\n"
                   "Try again once it answers.", arguments);
-        MessageBoxA(NULL, text, ClassName, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+        AskUser(text, MB_OK);
     }
     return TRUE;
 }
@@ -98,22 +97,24 @@ BOOL HandedOver(LPCSTR arguments)
     ApplySwitches(arguments, CountSwitch);
     // The clock holds the mutex as long as its process lives; the wait
     // between rounds ends when it ends, and this start is then the clock.
-    // Rounds while the clock reads its file do not count.
+    // Rounds while the clock reads its file do not count; the others count
+    // their time, a clock's slow answer included.
     HANDLE owner;
-    for (int round = 0, waited = 0;; round++) {
+    for (DWORD round = 0, waited = 0;; round++) {
         owner = FileMutex(OwnerName, key, TRUE);
         DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
             break;
         if (!round && !Switches)
             AllowSetForegroundWindow(ASFW_ANY);
-        int sent = SendToClocks(key, arguments);
-        if (sent == Taken)
+        DWORD began = GetTickCount();
+        if (SendToClocks(key, arguments))
             return TRUE;
-        if (owner ? WaitForSingleObject(owner, 100) != WAIT_TIMEOUT : (Sleep(100), FALSE))
+        DWORD spent = GetTickCount() - began + HANDOVER_ROUND;
+        if (owner ? WaitForSingleObject(owner, HANDOVER_ROUND) != WAIT_TIMEOUT : (Sleep(HANDOVER_ROUND), FALSE))
             break;  // the clock ended, answering or not: this start is the clock
         CloseHandle(owner);
-        if (sent == Unanswered || (!Reading(key) && ++waited > HANDOVER_ROUNDS))
+        if (!Reading(key) && (waited += spent) > HANDOVER_WAIT)
             return NotHandedOver(arguments);
     }
     Clock.FileOwner = owner, Clock.SettingsKey = key;

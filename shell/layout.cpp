@@ -1,7 +1,10 @@
 // The window's font and sizes at the DPI of the monitor it is on: sharp on
-// every monitor of a mixed-DPI desktop, where Windows offers per-monitor
-// awareness (the manifest asks for it, before any code runs), and as before
-// where it does not.
+// every monitor of a mixed-DPI desktop. The manifest asks for per-monitor
+// awareness only in its second version (Windows 10 1703 on), where Windows
+// scales the frame and the functions below exist; earlier Windows make the
+// program system aware (Vista to 8, "true"; 8.1 to 10 1511, which read only
+// that; 10 1607, which knows no "PerMonitorV2" and takes the "System" after
+// it), and scale its window on a monitor of another DPI themselves.
 #include "shell.h"
 #include "../core/clock_state.h"
 
@@ -9,6 +12,13 @@
 __attribute__((noinline)) FARPROC User32Function(LPCSTR name)
 {
     return GetProcAddress(GetModuleHandleA("user32"), name);
+}
+
+BOOL PerMonitorAware(HWND window)
+{
+    auto context = LATER(GetWindowDpiAwarenessContext);
+    auto awareness = LATER(GetAwarenessFromDpiAwarenessContext);
+    return context && awareness && awareness(context(window)) == DPI_AWARENESS_PER_MONITOR_AWARE;
 }
 
 UINT WindowDpi(HWND window)
@@ -60,10 +70,9 @@ static void PlaceButton(HWND button, LONG x, const Layout &l)
 }
 
 // The font and sizes at dpi for the window and its buttons: the window at
-// the place *suggested, or where it is, in the size its buttons need; then
-// the old font goes. (Windows 10 suggests that very size, as the window
-// tells it; Windows 8.1 suggests the old size scaled.) With no font to be
-// had, everything stays as it is.
+// the place *suggested, or where it is, in the size its buttons need (the
+// size WM_GETDPISCALEDSIZE told Windows, which it suggests); then the old
+// font goes. With no font to be had, everything stays as it is.
 void LayOut(HWND window, UINT dpi, const RECT *suggested)
 {
     Layout l;

@@ -40,7 +40,11 @@ void GuardDllSearch()
 // counts for the away timing. wtsapi32 is loaded at run time: as an import,
 // Windows would look for it before the guard above, in the program's folder
 // first. Without it, or without its functions, the clock works as before.
+// Asked for before Remote Desktop Services is ready (a clock started with
+// Windows), the notices are refused: they are asked for again every
+// WATCH_RETRY ms until they are given.
 // One copy for both calls: 8 bytes fewer than inlined at each.
+static void CALLBACK WatchAgain(HWND window, UINT, UINT_PTR id, DWORD);
 __attribute__((noinline)) void WatchSessions(BOOL watch)
 {
     HMODULE wts = SystemLibrary(L"wtsapi32.dll");
@@ -48,11 +52,18 @@ __attribute__((noinline)) void WatchSessions(BOOL watch)
         return;
     if (watch) {
         auto on = (decltype(&WTSRegisterSessionNotification))(void *)GetProcAddress(wts, "WTSRegisterSessionNotification");
-        if (on)
-            on(Clock.MainWindow, NOTIFY_FOR_THIS_SESSION);
+        if (on && !on(Clock.MainWindow, NOTIFY_FOR_THIS_SESSION))
+            SetTimer(Clock.MainWindow, TIMER_WATCH, WATCH_RETRY, WatchAgain);
     } else {
         auto off = (decltype(&WTSUnRegisterSessionNotification))(void *)GetProcAddress(wts, "WTSUnRegisterSessionNotification");
         if (off)
             off(Clock.MainWindow);
     }
+}
+
+// The timer of a refused WatchSessions: once given, the notices need it no more.
+static void CALLBACK WatchAgain(HWND window, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(window, id);
+    WatchSessions(TRUE);
 }

@@ -21,7 +21,10 @@ void AcceptHandOvers(HWND window);
 // DLLs from the system folder only (libraries.cpp).
 HMODULE SystemLibrary(LPCWSTR name);
 void GuardDllSearch();
-// The notices of the program's session, on or off.
+// The notices of the program's session, on or off; refused, asked for
+// again by a timer.
+#define TIMER_WATCH 3
+#define WATCH_RETRY 10000
 void WatchSessions(BOOL watch);
 
 // A function of user32 that later Windows versions have, or NULL: looked
@@ -37,5 +40,6 @@ struct Layout {
     RECT frame;  // the window's outer rectangle, at (0, 0)
 };
 UINT WindowDpi(HWND window);  // 0 where Windows cannot tell
+BOOL PerMonitorAware(HWND window);
 BOOL Measure(UINT dpi, Layout *l);
 void LayOut(HWND window, UINT dpi, const RECT *suggested);

@@ -1,12 +1,15 @@
 // Start-up: the window, its buttons and system menu, the resumed clock, and
 // the message loop.
 #include "shell.h"
-#include <imm.h>
 #include "../core/clock_state.h"
 #include "../startup/startup.h"
 #include "../res/resource.h"
 
 const char ClassName[] = "Vorlandine";
+
+// imm.h declares it without dllimport: called through the import table, as
+// every other system function is, rather than through a stub.
+extern "C" __declspec(dllimport) BOOL WINAPI ImmDisableIME(DWORD thread);
 
 static void RegisterMainClass(HINSTANCE instance)
 {
@@ -62,8 +65,11 @@ LRESULT Resume()
     return 0;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int show)
 {
+    // Keys must arrive as keys, for every thread: off before the first
+    // window, which may be a box about the settings file or the hand-over.
+    ImmDisableIME((DWORD)-1);
     if (HandedOver(arguments))
         return 0;
     RegisterMainClass(instance);
@@ -72,7 +78,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     CloseHandle(reading);
     if (!loaded)
         return 0;
+    // The switches over the file, and both over the starter's show state:
+    // /N shows the window normal; /M, or a file saved minimized, shows it
+    // minimized without taking the activation. Files we write hold 0 or 6.
+    LONG saved = Clock.ShowState;
+    Clock.ShowState = -1;
     ApplySwitches(arguments, SetSwitch);
+    if (Clock.ShowState == ShowNormal || (UINT)show >= SW_SHOWDEFAULT)
+        show = SW_SHOWNORMAL;
+    if (Clock.ShowState < 0)
+        Clock.ShowState = saved;
+    if (Clock.ShowState == ShowMinimized)
+        show = SW_SHOWMINNOACTIVE;
 
     // Sized first at the system's DPI, then at that of the monitor the
     // window opens on, which Windows knows only once the window exists.
@@ -80,21 +97,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     if (!Measure(0, &l))
         return 0;
     Clock.CaptionFont = l.font;
-    ImmDisableIME((DWORD)-1);  // keys must arrive as keys, for every thread
 
     HWND main = CreateMainWindow(instance, l.frame);
     if (!main) {
         DeleteObject(Clock.CaptionFont);
         return 0;
     }
+    AcceptHandOvers(main);  // a later start may find the window from now
     Clock.StartStopButton = CreateButton(main, instance, IDC_START_STOP, Labels[LabelStart]);
     Clock.LapButton = CreateButton(main, instance, IDC_LAP, Labels[LabelLap]);
     LayOut(main, WindowDpi(main), NULL);
     Clock.MainWindow = main;  // only now: WM_MOVE during creation tests it
     WatchSessions(TRUE);
-    AcceptHandOvers(main);
-    // Files we write hold 0 or 6; any other value would hide or maximize.
-    ShowWindow(main, Clock.ShowState == ShowMinimized ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
+    // The first show spends what Windows keeps of the starter's show state
+    // for the first window shown, where no box has (AskUser), so that the
+    // second is taken as it stands.
+    ShowWindow(main, SW_HIDE);
+    ShowWindow(main, show);
 
     // Restore, Move, Minimize, separator, Reset, arm, separator, Close.
     HMENU menu = GetSystemMenu(main, FALSE);
@@ -107,9 +126,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
     RefreshCaption(NULL, 0, 0, Clock.BaseTick);  // at BaseTick: the loaded value
     PostMessageA(main, WM_RESUME, 0, 0);  // handled before any input
 
+    // No TranslateMessage: keys stay WM_KEYDOWN. Every key goes to the
+    // window, wherever the focus is inside it: a press on a button that
+    // slid off it before the release leaves the focus on the button.
     MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0))
-        DispatchMessageA(&msg);  // no TranslateMessage: keys stay WM_KEYDOWN
+    while (GetMessageA(&msg, NULL, 0, 0)) {
+        if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
+            msg.hwnd = main;
+        DispatchMessageA(&msg);
+    }
     DeleteObject(Clock.CaptionFont);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The main window's procedure: every event of the window system enters the
 // clock here.
 #include "shell.h"
+#include <windowsx.h>
 #include "../core/clock_state.h"
 
 // WM_DESTROY: count a running clock up to now, save, and end the loop.
@@ -90,7 +91,26 @@ static LRESULT OnSize(HWND window, WPARAM how)
     return 0;
 }
 
-// WM_CONTEXTMENU: a right-click on Start restarts from zero, on LAP splits.
+// The window menu opened from the title bar by a right-click, tracked here
+// rather than by the default procedure, and without TPM_RIGHTBUTTON.
+// Microsoft documents TPM_RIGHTBUTTON as what lets the secondary button
+// choose, and WM_MENURBUTTONUP as sent when it is let go over an item. The
+// menu code of ReactOS and Wine (which send no WM_MENURBUTTONUP) tracks the
+// window menu with TPM_RIGHTBUTTON from the title bar and without it from
+// Alt+Space and the icon; if Windows does the same, a secondary choice from
+// the title bar would come as a plain command. Tracked so, the menu works
+// alike however it was opened. Its items are set up as the window's own
+// menu (WM_INITMENUPOPUP), and a choice goes the way of one made there.
+static void TrackWindowMenu(HWND window, LPARAM at)
+{
+    UINT id = TrackPopupMenu(GetSystemMenu(window, FALSE), TPM_RETURNCMD, GET_X_LPARAM(at), GET_Y_LPARAM(at), 0,
+                             window, NULL);
+    if (id)
+        PostMessageA(window, WM_SYSCOMMAND, id, at);
+}
+
+// WM_CONTEXTMENU: a right-click on Start restarts from zero, on LAP splits;
+// on the title bar or its icon it opens the window menu.
 static LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam)
 {
     UINT id;
@@ -98,8 +118,12 @@ static LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam)
         id = IDC_START_STOP;
     else if ((HWND)wParam == Clock.LapButton)
         id = IDC_LAP;
-    else
-        return DefWindowProcA(window, WM_CONTEXTMENU, wParam, lParam);
+    else {
+        LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, 0, lParam);
+        if ((HWND)wParam == window && (hit == HTCAPTION || hit == HTSYSMENU))
+            TrackWindowMenu(window, lParam);
+        return 0;
+    }
     Clock.ModifierFlags = ModReset;
     PostMessageA(window, WM_COMMAND, id, 1);  // lParam 1: the modifier counts
     return 0;
@@ -139,48 +163,60 @@ static LRESULT OnSysKeyDown(HWND window, WPARAM key, LPARAM lParam)
 // Windows': the cursor's position for a click, 0 for a choice by its letter
 // or the arrows and Enter, -1 for an accelerator. None of them is one of the
 // program's own posted toggles, so modifiers count for every one (Wine
-// passes the position for any choice, and so cannot show the 0). Chosen
-// with the secondary button, the arm item acts as with Shift.
+// passes the position for any choice, and so cannot show the 0).
 static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (wParam) {
     case IDM_RESET:
         return Reset();
     case IDM_ARM:
-        Clock.ModifierFlags |= ModArm | (Clock.SecondaryItem == IDM_ARM ? ModReset : 0);
+        Clock.ModifierFlags |= ModArm;
         return CommandEntry(IDC_START_STOP, TRUE);
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
-// WM_INITMENUPOPUP: bring the system menu in line with the window and clock.
+// WM_INITMENUPOPUP: bring the window menu in line with the window and clock.
+// Restore and the default item as the default procedure sets them, for the
+// menu tracked above; our window is never maximized and has no size.
 static LRESULT OnInitMenuPopup(HWND window, HMENU menu)
 {
-    Clock.ModifierFlags = 0, Clock.SecondaryItem = 0;
-    EnableMenuItem(menu, SC_MINIMIZE, MF_BYCOMMAND | (IsIconic(window) ? MF_GRAYED : MF_ENABLED));
+    BOOL iconic = IsIconic(window);
+    Clock.ModifierFlags = 0;
+    EnableMenuItem(menu, SC_RESTORE, MF_BYCOMMAND | (iconic ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, SC_MINIMIZE, MF_BYCOMMAND | (iconic ? MF_GRAYED : MF_ENABLED));
+    SetMenuDefaultItem(menu, iconic ? SC_RESTORE : SC_CLOSE, FALSE);
     ModifyMenuA(menu, IDM_ARM, MF_BYCOMMAND | MF_STRING | (Clock.ArmState & 1), IDM_ARM,
                 Labels[LabelArmStart + (Clock.RunState & 1)]);
     return 0;
 }
 
-// WM_MENURBUTTONUP: the menu's own word that the secondary button (the
-// right one, or the left where the buttons are swapped) was let go over an
-// item, sent while the menu is open, before the item's command. Only the
-// arm item's command reads it, so that it never changes another command.
-// (Wine sends no such message: there the secondary button chooses the item
-// as the primary does.)
-static LRESULT OnMenuRButtonUp(WPARAM position, HMENU menu)
+// WM_MENURBUTTONUP: the secondary button (the right one, or the left where
+// the buttons are swapped) let go over an item of an open menu, which it
+// does not choose. Over the arm item, while that can be chosen, it is the
+// secondary choice: the menu ends, and the clock is armed as with Shift.
+// Any other item, and any later choice in the same menu, are as ever.
+// (Wine sends no such message: there the secondary button does nothing in
+// the window menu.)
+static LRESULT OnMenuRButtonUp(HWND window, WPARAM position, HMENU menu)
 {
-    Clock.SecondaryItem = GetMenuItemID(menu, position);
+    if (GetMenuItemID(menu, position) != IDM_ARM || GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED)
+        return 0;
+    EndMenu();
+    Clock.ModifierFlags = ModArm | ModReset;
+    PostMessageA(window, WM_COMMAND, IDC_START_STOP, 1);  // lParam 1: the modifiers count
     return 0;
 }
 
 // WM_DPICHANGED: the window moved to a monitor of other scaling, or the
 // scaling changed. The window takes the rectangle Windows suggests; the font
-// and the buttons are made again for the new DPI.
+// and the buttons are made again for the new DPI. A window that is not
+// per-monitor aware may be sent it as well, and Windows scales that one
+// itself: nothing changes.
 static LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    LayOut(window, LOWORD(wParam), (const RECT *)lParam);
+    if (PerMonitorAware(window))
+        LayOut(window, LOWORD(wParam), (const RECT *)lParam);
     return 0;
 }
 
@@ -217,7 +253,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:         return CommandEntry(wParam, lParam);
     case WM_SYSCOMMAND:      return OnSysCommand(window, wParam, lParam);
     case WM_INITMENUPOPUP:   return OnInitMenuPopup(window, (HMENU)wParam);
-    case WM_MENURBUTTONUP:   return OnMenuRButtonUp(wParam, (HMENU)lParam);
+    case WM_MENURBUTTONUP:   return OnMenuRButtonUp(window, wParam, (HMENU)lParam);
     case WM_DPICHANGED:      return OnDpiChanged(window, wParam, lParam);
     case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(wParam, lParam);
     case WM_COPYDATA:        return OnHandOver((const COPYDATASTRUCT *)lParam);

@@ -109,9 +109,9 @@ static BOOL TransferWaiting(BOOL save, BOOL wait)
 BOOL LoadSettings()
 {
     while (!TransferWaiting(FALSE, TRUE))
-        if (MessageBoxA(NULL, "Another program is using the clock's settings file, so the clock cannot read "
-                        "its saved time.\n\nRetry once that program is done with it; Cancel closes the clock.",
-                        "Vorlandine", MB_RETRYCANCEL | MB_ICONWARNING | MB_SETFOREGROUND) != IDRETRY)
+        if (AskUser("Another program is using the clock's settings file, so the clock cannot read its saved "
+                    "time.\n\nRetry once that program is done with it; Cancel closes the clock.",
+                    MB_RETRYCANCEL) != IDRETRY)
             return FALSE;
     return TRUE;
 }

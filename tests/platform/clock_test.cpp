@@ -40,12 +40,13 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
 {
     // Each from 2 s counted up to 1 s before the tick count wraps, at tick
     // 2120 after the wrap, LapCs 77, with an empty caption, Start/Stop
-    // reading "?", both buttons enabled and the focus on LAP. A right-click's
-    // wParam here is the button's id (0: the window itself). A
-    // WM_MENURBUTTONUP row opens the system menu, lets the secondary button
-    // go on the item at wParam, as Windows reports it (Wine sends none), and
-    // chooses the arm item by its letter. Session notices
-    // carry the program's own session, as Windows sends them (Wine sends none).
+    // reading "?", both buttons enabled and the focus on LAP. Shift and Ctrl
+    // are down as the thread read them with the input, and up now. A
+    // right-click's wParam here is the button's id (0: the window itself). A
+    // WM_MENURBUTTONUP row opens the window menu and lets the secondary
+    // button go on the item at wParam, as Windows reports it (Wine sends
+    // none). Session notices carry the program's own session, as Windows
+    // sends them (Wine sends none).
     DWORD id = 0;
     LPARAM session = ProcessIdToSessionId(GetCurrentProcessId(), &id) ? id : 0;
     const struct { const char *name; LONG run, arm, mods; int keys; UINT message; WPARAM wParam; LPARAM lParam; const char *state; } cases[] = {
@@ -73,7 +74,8 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         {"right-click on LAP", Running, Idle, 0, 0, WM_CONTEXTMENU, IDC_LAP, 0, "  0:00:05.12|? 1 1|1 0 5120 512 0|0|1|1"},
         {"right-click elsewhere", Stopped, Idle, 0, 0, WM_CONTEXTMENU, 0, -1, "|? 1 1|0 0 2000 77 0|0|0|0"},
         {"the arm item chosen with the secondary button", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 5, 0, "  0:00:00.00|IAStart 0 0|0 1 0 0 0|0|1|1"},
-        {"the secondary button let go on Reset, the arm item chosen", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 4, 0, "|IAStart 0 0|0 1 2000 77 0|0|1|1"},
+        {"the secondary button let go on Reset", Stopped, Idle, 0, 0, WM_MENURBUTTONUP, 4, 0, "|? 1 1|0 0 2000 77 0|0|0|0"},
+        {"the secondary button let go on the arm item, greyed", Stopped, Armed, 0, 0, WM_MENURBUTTONUP, 5, 0, "|? 1 1|0 1 2000 77 0|0|0|0"},
         {"armed, minimized away", Stopped, Armed, 0, 0, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, TRUE), 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, Ctrl+Shift+clicked away", Stopped, Armed, 0, Shift | Ctrl, WM_ACTIVATE, WA_INACTIVE, 0, "  0:00:02|&A_Stop 0 0|1 -1 2000 77 0|995|0|1"},
         {"armed, activated", Stopped, Armed, 0, 0, WM_ACTIVATE, WA_CLICKACTIVE, 0, "|? 1 1|0 1 2000 77 0|0|1|0"},
@@ -96,18 +98,16 @@ TEST_CASE_FIXTURE(Fixture, "every input: what it does to the clock, the buttons 
         Clock.RunState = c.run, Clock.ArmState = c.arm, Clock.ModifierFlags = c.mods;
         Clock.AccumulatedMs = 2000, Clock.LapCs = 77, Clock.BaseTick = 0xFFFFFC18u, Clock.CaptionBuffer[0] = 0;
         Sub.tick = 2120, Sub.timerPeriod = 0, DeleteFileA("clock.QNF");
-        Sub.keys[VK_SHIFT] = c.keys & Shift ? (SHORT)0x8000 : 0;
-        Sub.keys[VK_CONTROL] = c.keys & Ctrl ? (SHORT)0x8000 : 0;
+        BYTE keys[256] = {};  // as the thread read them with the input
+        keys[VK_SHIFT] = c.keys & Shift ? 0x80 : 0, keys[VK_CONTROL] = c.keys & Ctrl ? 0x80 : 0;
+        SetKeyboardState(keys);
         SetWindowTextA(main, ""), SetWindowTextA(start, "?");
         EnableWindow(start, TRUE), EnableWindow(lap, TRUE), SetFocus(lap);
         WPARAM wParam = c.message != WM_CONTEXTMENU ? c.wParam : c.wParam ? (WPARAM)GetDlgItem(main, c.wParam) : (WPARAM)main;
-        UINT message = c.message;
-        if (message == WM_MENURBUTTONUP) {  // in a menu just opened; then the arm item
-            Send(WM_INITMENUPOPUP, (WPARAM)GetSystemMenu(main, FALSE));
-            Send(message, c.wParam, (LPARAM)GetSystemMenu(main, FALSE));
-            message = WM_SYSCOMMAND, wParam = IDM_ARM;
-        }
-        CHECK(Send(message, wParam, c.lParam) == 0);
+        LPARAM lParam = c.message != WM_MENURBUTTONUP ? c.lParam : (LPARAM)GetSystemMenu(main, FALSE);
+        if (c.message == WM_MENURBUTTONUP)  // in a menu just opened
+            Send(WM_INITMENUPOPUP, (WPARAM)lParam);
+        CHECK(Send(c.message, wParam, lParam) == 0);
         Pump();
         CHECK(State() == c.state);
     }

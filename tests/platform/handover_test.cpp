@@ -9,12 +9,24 @@ static LRESULT CALLBACK HoldToggle(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
+// A window of the clock's class from another module: a clock of another
+// settings file, in front of the clock.
+static HWND OtherClock()
+{
+    WNDCLASSA other = {};
+    other.lpfnWndProc = DefWindowProcA, other.hInstance = GetModuleHandleA("kernel32"), other.lpszClassName = ClassName;
+    RegisterClassA(&other);
+    return CreateWindowExA(WS_EX_TOPMOST, ClassName, NULL, WS_POPUP, 0, 0, 9, 9, NULL, NULL, other.hInstance, NULL);
+}
+
 TEST_CASE("a second start: its switches change the running clock, and it makes no window")
 {
     // A clock from the file of one at 5 s (LapCs 123) at (40, 30), 2 s on;
     // then a start with the arguments, in this process (WinMain again).
     // Held: the second start comes before the clock's start-up toggle.
-    // Refused: the clock runs as administrator, the start does not.
+    // Refused: the clock runs as administrator, the start does not; in front
+    // of it a hung clock of another file, and its own window refuses the
+    // first send, as before it lets the hand-over in.
     const struct { LONG run, show; const char *arguments, *state; bool held = false, refused = false; } cases[] = {
         {Running, 0, "/P", "  0:00:05.00|&Start 1 0|0 0 5000 500 0|parked|1|1 40 30 0", true},
         {Stopped, 0, "/S", "  0:00:05|&Stop 1 1|1 0 5000 500 0|995|1|1 40 30 0", true},
@@ -38,9 +50,11 @@ TEST_CASE("a second start: its switches change the running clock, and it makes n
         HHOOK hook = c.held ? SetWindowsHookExA(WH_GETMESSAGE, HoldToggle, NULL, GetCurrentThreadId()) : NULL;
         Start();
         UnhookWindowsHookEx(hook);
-        Sub.tick += 2000, Sub.mutexRefused = c.refused;
+        Sub.tick += 2000, Sub.mutexRefused = c.refused, Sub.sendRefusals = 2 * c.refused;
+        Sub.hung = c.refused ? OtherClock() : NULL;
         std::string line = c.arguments;
         CHECK(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);
+        DestroyWindow(Sub.hung);
         HWND first = FindWindowExA(NULL, NULL, ClassName, NULL);  // the one clock
         CHECK((first == Clock.MainWindow && !FindWindowExA(NULL, first, ClassName, NULL)));
         char window[32];  // where it is (before it was minimized), and whether minimized

@@ -15,17 +15,23 @@
 
 struct Substitutes {
     DWORD tick = 100000;                   // GetTickCount
-    SHORT keys[256] = {};                  // GetAsyncKeyState
     UINT timerPeriod = 0;                  // the last SetTimer's period, seen on its way
+    TIMERPROC watchAgain = NULL;           // the procedure of the last TIMER_WATCH
     const WCHAR *modulePath = L"clock.exe";  // GetModuleFileNameW, cut as Windows cuts it
     bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
     bool noStockFont = false;              // GetObjectW fails
     bool olderWindows = false;             // Vista, 7: no per-monitor DPI or DLL search
     HWND sessionWindow = NULL;             // registered for the session's notices
+    int sessionRefusals = 0;               // registrations refused first: services not ready
     bool mutexRefused = false;             // CreateMutexA: as to a clock run as administrator
-    int launcherShow = 0;                  // the show command Windows gives the first SW_SHOWNORMAL
+    int sendRefusals = 0;                  // SendMessageTimeoutA refused first: as by such a clock
+    HWND hung = NULL;                      // and never answered by this window
+    int launcherShow = 0;                  // the starter's show state, until Windows has spent it
+    HANDLE heldFile = NULL;                // let go as the user is asked about it
     std::string libraries;                 // LoadLibraryExW and SetDllDirectoryW, as called
     HANDLE handed = NULL, freed = NULL;    // the last SetClipboardData's data, GlobalFree's memory
+    UINT menuFlags = 0;                    // the last TrackPopupMenu's
+    std::string calls;                     // "ime|" ImmDisableIME, "box|" MessageBoxA (see substitutes.cpp)
 };
 extern Substitutes Sub;
 
@@ -47,12 +53,12 @@ struct Fixture {
 
 // WinMain up to its first command: Wine hands out the quit posted here
 // after the command that WinMain posts.
-inline void Start(const char *arguments = "")
+inline void Start(const char *arguments = "", int show = SW_SHOWNORMAL)
 {
     CloseHandle(Clock.FileOwner), Clock.FileOwner = NULL;  // an earlier start's
     std::string line = arguments;
     PostQuitMessage(0);
-    REQUIRE(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);
+    REQUIRE(WinMain(GetModuleHandleA(NULL), NULL, &line[0], show) == 0);
 }
 
 inline LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)

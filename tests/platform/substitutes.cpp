@@ -12,11 +12,12 @@ Substitutes Sub;
 #define REAL(dll, name) ((decltype(&name))(void *)GetProcAddress(GetModuleHandleA(dll), #name))
 
 static DWORD WINAPI Tick() { return Sub.tick; }
-static SHORT WINAPI KeyState(int key) { return Sub.keys[key & 0xFF]; }
-
 static UINT_PTR WINAPI Timer(HWND window, UINT_PTR id, UINT period, TIMERPROC proc)
 {
-    Sub.timerPeriod = period;
+    if (id == TIMER_WATCH)
+        Sub.watchAgain = proc;
+    else
+        Sub.timerPeriod = period;
     return REAL("user32", SetTimer)(window, id, period, proc);
 }
 
@@ -45,8 +46,11 @@ static int WINAPI ObjectInfo(HANDLE object, int size, LPVOID data)
 }
 
 // The session notices: which window is registered for its own session's.
+// Before Remote Desktop Services is ready, Windows refuses.
 static BOOL WINAPI WatchOn(HWND window, DWORD flags)
 {
+    if (Sub.sessionRefusals && Sub.sessionRefusals--)
+        return SetLastError(RPC_S_INVALID_BINDING), FALSE;
     Sub.sessionWindow = flags == NOTIFY_FOR_THIS_SESSION ? window : NULL;
     return TRUE;
 }
@@ -60,6 +64,34 @@ static BOOL WINAPI WatchOff(HWND window)
 static HANDLE WINAPI Mutex(LPSECURITY_ATTRIBUTES security, BOOL owned, LPCSTR name)
 {
     return Sub.mutexRefused ? SetLastError(ERROR_ACCESS_DENIED), HANDLE(NULL) : REAL("kernel32", CreateMutexA)(security, owned, name);
+}
+
+// A window of a process with elevation refuses the messages of one without
+// it, until it lets them in (Wine has no such levels); a hung one never
+// answers.
+static LRESULT WINAPI SendTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeout,
+                                  PDWORD_PTR result)
+{
+    if (window == Sub.hung || (Sub.sendRefusals && Sub.sendRefusals--))
+        return SetLastError(window == Sub.hung ? ERROR_TIMEOUT : ERROR_ACCESS_DENIED), 0;
+    return REAL("user32", SendMessageTimeoutA)(window, message, wParam, lParam, flags, timeout, result);
+}
+
+// What only the user could answer, or what Wine cannot show: the order of
+// the calls, and the flags of a tracked menu.
+static BOOL WINAPI NoIme(DWORD thread) { return Sub.calls += "ime|", REAL("imm32", ImmDisableIME)(thread); }
+// A box: "minimized box|" where it would take the starter's show state.
+// The user lets go of a held file and retries; otherwise cancels.
+static int WINAPI Box(HWND, LPCSTR, LPCSTR, UINT)
+{
+    Sub.calls += Sub.launcherShow ? "minimized box|" : "box|";
+    BOOL retry = CloseHandle(Sub.heldFile);  // FALSE without one
+    Sub.heldFile = NULL;
+    return retry ? IDRETRY : IDCANCEL;
+}
+static BOOL WINAPI Track(HMENU menu, UINT flags, int x, int y, int reserved, HWND window, const RECT *rect)
+{
+    return Sub.menuFlags = flags, REAL("user32", TrackPopupMenu)(menu, flags, x, y, reserved, window, rect);
 }
 
 // The DLL search: the calls, as "directory|" and "path flags|".
@@ -76,13 +108,17 @@ static HMODULE WINAPI Library(LPCWSTR path, HANDLE file, DWORD flags)
     return REAL("kernel32", LoadLibraryExW)(path, file, flags);
 }
 
-// Windows gives the first SW_SHOWNORMAL of a program's main window the show
-// command of its launcher (a shortcut's Run: Maximized, start /max); Wine
-// does not.
+// Windows gives the first captioned, unowned top-level window a program
+// shows the show state of its starter (a shortcut's Run: Minimized, start
+// /max) in place of SW_SHOWNORMAL or SW_SHOW; any show of such a window
+// spends it. Wine does neither.
 static BOOL WINAPI Show(HWND window, int command)
 {
-    if (Sub.launcherShow && (command == SW_SHOWNORMAL || command == SW_SHOW))
-        command = Sub.launcherShow, Sub.launcherShow = 0;
+    if (Sub.launcherShow && (GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_CHILD)) == WS_CAPTION &&
+        !GetWindow(window, GW_OWNER)) {
+        command = command == SW_SHOWNORMAL || command == SW_SHOW ? Sub.launcherShow : command;
+        Sub.launcherShow = 0;
+    }
     return REAL("user32", ShowWindow)(window, command);
 }
 
@@ -128,7 +164,6 @@ static FARPROC WINAPI ProcAddress(HMODULE module, LPCSTR name)
 #define IMPORT(name, bytes) asm("__imp__" #name "@" #bytes)
 #endif
 void *ImportTick IMPORT(GetTickCount, 0) = (void *)Tick;
-void *ImportKeyState IMPORT(GetAsyncKeyState, 4) = (void *)KeyState;
 void *ImportTimer IMPORT(SetTimer, 16) = (void *)Timer;
 void *ImportModulePath IMPORT(GetModuleFileNameW, 12) = (void *)ModulePath;
 void *ImportParameters IMPORT(SystemParametersInfoW, 16) = (void *)Parameters;
@@ -140,3 +175,7 @@ void *ImportLibrary IMPORT(LoadLibraryExW, 12) = (void *)Library;
 void *ImportShow IMPORT(ShowWindow, 8) = (void *)Show;
 void *ImportClipboardData IMPORT(SetClipboardData, 8) = (void *)ClipboardData;
 void *ImportFree IMPORT(GlobalFree, 4) = (void *)Free;
+void *ImportSendTimeout IMPORT(SendMessageTimeoutA, 28) = (void *)SendTimeout;
+void *ImportNoIme IMPORT(ImmDisableIME, 4) = (void *)NoIme;
+void *ImportBox IMPORT(MessageBoxA, 16) = (void *)Box;
+void *ImportTrack IMPORT(TrackPopupMenu, 28) = (void *)Track;
