@@ -8,7 +8,4 @@
 // for the clock.
 static const void *const volatile Imports[] = {(void *)&MessageBeep, (void *)&GetStockObject, (void *)&ImmGetContext};
 
-extern "C" void WinMainCRTStartup()
-{
-    ExitProcess(Imports[0] == NULL);
-}
+extern "C" void WinMainCRTStartup() { ExitProcess(Imports[0] == NULL); }

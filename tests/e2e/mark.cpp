@@ -7,23 +7,19 @@
 // allowed, and would hand the stand-in to a caller of the real functions,
 // which ends the program.)
 #include <windows.h>
+#include <string.h>
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID)
 {
-    if (reason != DLL_PROCESS_ATTACH)
+    char path[MAX_PATH], system[2 * MAX_PATH];
+    if (reason != DLL_PROCESS_ATTACH || !GetModuleFileNameA(self, path, MAX_PATH))
         return TRUE;
-    char path[MAX_PATH + 1], system[MAX_PATH];
-    DWORD n = GetModuleFileNameA(self, path, MAX_PATH), written;
-    char *name = path + n;
-    while (name > path && name[-1] != '\\')
-        name--;
-    path[n] = '\n';
+    const char *name = strrchr(path, '\\') + 1;
+    DWORD written, n = wsprintfA(system, "%s\n", name);
     HANDLE file = CreateFileA("loaded", FILE_APPEND_DATA, 0, NULL, OPEN_ALWAYS, 0, NULL);
-    WriteFile(file, name, path + n + 1 - name, &written, NULL);
+    WriteFile(file, system, n, &written, NULL);
     CloseHandle(file);
-    path[n] = 0;
-    UINT length = GetSystemDirectoryA(system, MAX_PATH);
-    if (length && length + 1 + (path + n - name) < MAX_PATH)
-        LoadLibraryA(lstrcatA(lstrcatA(system, "\\"), name));
+    wsprintfA(system + GetSystemDirectoryA(system, MAX_PATH), "\\%s", name);
+    LoadLibraryA(system);
     return TRUE;
 }

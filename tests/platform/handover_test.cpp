@@ -9,16 +9,6 @@ static LRESULT CALLBACK HoldToggle(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
-// A window of the clock's class from another module: a clock of another
-// settings file, in front of the clock.
-static HWND OtherClock()
-{
-    WNDCLASSA other = {};
-    other.lpfnWndProc = DefWindowProcA, other.hInstance = GetModuleHandleA("kernel32"), other.lpszClassName = ClassName;
-    RegisterClassA(&other);
-    return CreateWindowExA(WS_EX_TOPMOST, ClassName, NULL, WS_POPUP, 0, 0, 9, 9, NULL, NULL, other.hInstance, NULL);
-}
-
 TEST_CASE("a second start: its switches change the running clock, and it makes no window")
 {
     // A clock from the file of one at 5 s (LapCs 123) at (40, 30), 2 s on;
@@ -50,8 +40,10 @@ TEST_CASE("a second start: its switches change the running clock, and it makes n
         HHOOK hook = c.held ? SetWindowsHookExA(WH_GETMESSAGE, HoldToggle, NULL, GetCurrentThreadId()) : NULL;
         Start();
         UnhookWindowsHookEx(hook);
-        Sub.tick += 2000, Sub.mutexRefused = c.refused, Sub.sendRefusals = 2 * c.refused;
-        Sub.hung = c.refused ? OtherClock() : NULL;
+        Sub.tick += 2000, Sub.mutexRefused = c.refused, Sub.refusals = 2 * c.refused;
+        WNDCLASSA other = {0, DefWindowProcA, 0, 0, GetModuleHandleA("kernel32"), NULL, NULL, NULL, NULL, ClassName};
+        RegisterClassA(&other);  // the class of the clock, from another module: another file's clock
+        Sub.hung = c.refused ? CreateWindowExA(WS_EX_TOPMOST, ClassName, NULL, WS_POPUP, 0, 0, 9, 9, NULL, NULL, other.hInstance, NULL) : NULL;
         std::string line = c.arguments;
         CHECK(WinMain(GetModuleHandleA(NULL), NULL, &line[0], SW_SHOWNORMAL) == 0);
         DestroyWindow(Sub.hung);

@@ -16,16 +16,16 @@
 struct Substitutes {
     DWORD tick = 100000;                   // GetTickCount
     UINT timerPeriod = 0;                  // the last SetTimer's period, seen on its way
-    TIMERPROC watchAgain = NULL;           // the procedure of the last TIMER_WATCH
+    TIMERPROC timers[4] = {};              // the procedure each timer id was last given
     const WCHAR *modulePath = L"clock.exe";  // GetModuleFileNameW, cut as Windows cuts it
     bool noIconTitleFont = false;          // SystemParametersInfoW fails, ForDpi too
     bool noStockFont = false;              // GetObjectW fails
     bool olderWindows = false;             // Vista, 7: no per-monitor DPI or DLL search
     HWND sessionWindow = NULL;             // registered for the session's notices
-    int sessionRefusals = 0;               // registrations refused first: services not ready
     bool mutexRefused = false;             // CreateMutexA: as to a clock run as administrator
-    int sendRefusals = 0;                  // SendMessageTimeoutA refused first: as by such a clock
-    HWND hung = NULL;                      // and never answered by this window
+    int refusals = 0;                      // refused first: the session's notices, as before Remote
+                                           // Desktop Services is ready; hand-overs, as by such a clock
+    HWND hung = NULL;                      // never answers a hand-over
     int launcherShow = 0;                  // the starter's show state, until Windows has spent it
     HANDLE heldFile = NULL;                // let go as the user is asked about it
     std::string libraries;                 // LoadLibraryExW and SetDllDirectoryW, as called

@@ -14,10 +14,7 @@ Substitutes Sub;
 static DWORD WINAPI Tick() { return Sub.tick; }
 static UINT_PTR WINAPI Timer(HWND window, UINT_PTR id, UINT period, TIMERPROC proc)
 {
-    if (id == TIMER_WATCH)
-        Sub.watchAgain = proc;
-    else
-        Sub.timerPeriod = period;
+    Sub.timerPeriod = period, Sub.timers[id & 3] = proc;
     return REAL("user32", SetTimer)(window, id, period, proc);
 }
 
@@ -29,10 +26,7 @@ static DWORD WINAPI ModulePath(HMODULE module, LPWSTR path, DWORD size)
         return REAL("kernel32", GetModuleFileNameW)(module, path, size);
     lstrcpynW(path, Sub.modulePath, size);
     DWORD length = lstrlenW(Sub.modulePath);
-    if (length < size)
-        return length;
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return size;
+    return length < size ? length : (SetLastError(ERROR_INSUFFICIENT_BUFFER), size);
 }
 
 static BOOL WINAPI Parameters(UINT action, UINT size, PVOID data, UINT flags)
@@ -49,7 +43,7 @@ static int WINAPI ObjectInfo(HANDLE object, int size, LPVOID data)
 // Before Remote Desktop Services is ready, Windows refuses.
 static BOOL WINAPI WatchOn(HWND window, DWORD flags)
 {
-    if (Sub.sessionRefusals && Sub.sessionRefusals--)
+    if (Sub.refusals && Sub.refusals--)
         return SetLastError(RPC_S_INVALID_BINDING), FALSE;
     Sub.sessionWindow = flags == NOTIFY_FOR_THIS_SESSION ? window : NULL;
     return TRUE;
@@ -72,7 +66,7 @@ static HANDLE WINAPI Mutex(LPSECURITY_ATTRIBUTES security, BOOL owned, LPCSTR na
 static LRESULT WINAPI SendTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeout,
                                   PDWORD_PTR result)
 {
-    if (window == Sub.hung || (Sub.sendRefusals && Sub.sendRefusals--))
+    if (window == Sub.hung || (Sub.refusals && Sub.refusals--))
         return SetLastError(window == Sub.hung ? ERROR_TIMEOUT : ERROR_ACCESS_DENIED), 0;
     return REAL("user32", SendMessageTimeoutA)(window, message, wParam, lParam, flags, timeout, result);
 }
@@ -126,14 +120,9 @@ static BOOL WINAPI Show(HWND window, int command)
 // the data at once, so a use after free would not show.
 static HANDLE WINAPI ClipboardData(UINT format, HANDLE data)
 {
-    Sub.handed = data;
-    return REAL("user32", SetClipboardData)(format, data);
+    return Sub.handed = data, REAL("user32", SetClipboardData)(format, data);
 }
-static HGLOBAL WINAPI Free(HGLOBAL memory)
-{
-    Sub.freed = memory;
-    return REAL("kernel32", GlobalFree)(memory);
-}
+static HGLOBAL WINAPI Free(HGLOBAL memory) { return Sub.freed = memory, REAL("kernel32", GlobalFree)(memory); }
 
 // Functions of later Windows versions, which the program looks up by name.
 static const char *const Later[] = {"GetDpiForWindow", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi", "SetDefaultDllDirectories"};

@@ -165,11 +165,11 @@ TEST_CASE_FIXTURE(Fixture, "the window: buttons sized from the icon-title font a
     const struct { bool older, noIconTitleFont; } cases[] = {{false, false}, {true, false}, {false, true}};
     for (auto &c : cases) {  // Windows with per-monitor DPI; before it; no icon-title font
         Sub.olderWindows = c.older, Sub.noIconTitleFont = c.noIconTitleFont, Sub.libraries.clear();
-        Sub.sessionRefusals = 1;  // as before Remote Desktop Services is ready: asked again
+        Sub.refusals = 1;  // as before Remote Desktop Services is ready: asked again
         GuardDllSearch();  // as the entry point does
         Start();
-        REQUIRE(Sub.watchAgain != NULL);
-        Sub.watchAgain(Clock.MainWindow, WM_TIMER, TIMER_WATCH, 0);
+        REQUIRE(Sub.timers[TIMER_WATCH] != NULL);
+        Sub.timers[TIMER_WATCH](Clock.MainWindow, WM_TIMER, TIMER_WATCH, 0);
         UINT dpi = GetDpiForWindow(Clock.MainWindow);  // as tests/run set the screen
         LONG icon = IconFontHeight(dpi);
         CHECK((dpi == (getenv("DPI") ? (UINT)atoi(getenv("DPI")) : 96) && icon < 0 && stock.lfHeight < 0));
