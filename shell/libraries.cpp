@@ -36,6 +36,8 @@ void GuardDllSearch()
     SystemLibrary(L"dwmapi.dll");
 }
 
+static void CALLBACK WatchAgain(HWND window, UINT, UINT_PTR id, DWORD);
+
 // The notices of the program's own session, so that locking the screen
 // counts for the away timing. wtsapi32 is loaded at run time: as an import,
 // Windows would look for it before the guard above, in the program's folder
@@ -44,7 +46,6 @@ void GuardDllSearch()
 // Windows), the notices are refused: they are asked for again every
 // WATCH_RETRY ms until they are given.
 // One copy for both calls: 8 bytes fewer than inlined at each.
-static void CALLBACK WatchAgain(HWND window, UINT, UINT_PTR id, DWORD);
 __attribute__((noinline)) void WatchSessions(BOOL watch)
 {
     HMODULE wts = SystemLibrary(L"wtsapi32.dll");

@@ -80,11 +80,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int show)
         return 0;
     // The switches over the file, and both over the starter's show state:
     // /N shows the window normal; /M, or a file saved minimized, shows it
-    // minimized without taking the activation. Files we write hold 0 or 6.
+    // minimized without taking the activation. Files we write hold 0 or 6;
+    // SW_SHOWDEFAULT and above are no state to show a window in.
+    if ((UINT)show >= SW_SHOWDEFAULT)
+        show = SW_SHOWNORMAL;
     LONG saved = Clock.ShowState;
-    Clock.ShowState = -1;
+    Clock.ShowState = -1;  // so that a switch that sets it shows
     ApplySwitches(arguments, SetSwitch);
-    if (Clock.ShowState == ShowNormal || (UINT)show >= SW_SHOWDEFAULT)
+    if (Clock.ShowState == ShowNormal)
         show = SW_SHOWNORMAL;
     if (Clock.ShowState < 0)
         Clock.ShowState = saved;

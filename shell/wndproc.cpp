@@ -120,8 +120,9 @@ static LRESULT OnContextMenu(HWND window, WPARAM wParam, LPARAM lParam)
         id = IDC_LAP;
     else {
         LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, 0, lParam);
-        if ((HWND)wParam == window && (hit == HTCAPTION || hit == HTSYSMENU))
-            TrackWindowMenu(window, lParam);
+        if ((HWND)wParam != window || (hit != HTCAPTION && hit != HTSYSMENU))
+            return DefWindowProcA(window, WM_CONTEXTMENU, wParam, lParam);
+        TrackWindowMenu(window, lParam);
         return 0;
     }
     Clock.ModifierFlags = ModReset;

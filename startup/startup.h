@@ -34,10 +34,10 @@ DWORD SettingsKey();
 // by a read, and by a save with wait. SaveSettings is FALSE when the file
 // stayed held, and the save is to be made again; LoadSettings is FALSE
 // when it stayed held and the user chose not to wait for it.
-// A box before the clock's window exists, with a warning sign, in front.
-int AskUser(LPCSTR text, UINT type);
-
 #define HELD_RETRY 250
 #define HELD_TRIES 8
 BOOL LoadSettings();
 BOOL SaveSettings(BOOL wait);
+
+// A box before the clock's window exists, with a warning sign, in front.
+int AskUser(LPCSTR text, UINT type);
