@@ -45,7 +45,7 @@ static void CALLBACK WatchAgain(HWND window, UINT, UINT_PTR id, DWORD);
 // Asked for before Remote Desktop Services is ready (a clock started with
 // Windows), the notices are refused: they are asked for again every
 // WATCH_RETRY ms until they are given.
-// One copy for both calls: 8 bytes fewer than inlined at each.
+// One copy for both calls, never inlined at each.
 __attribute__((noinline)) void WatchSessions(BOOL watch)
 {
     HMODULE wts = SystemLibrary(L"wtsapi32.dll");
