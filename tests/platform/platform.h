@@ -1,8 +1,8 @@
 // The program's own code on the real Win32 platform, under Wine. A test
-// controls only what it must: the tick count, the key state, the module path,
-// two failures no real system shows on demand, a call Wine ignores, and
-// what the clipboard is handed, which Wine copies at once (substitutes.cpp).
-// The window, its buttons, menu, focus, timers, messages and files are real.
+// controls only what it must (substitutes.cpp): the tick count, the module
+// path, two failures no real system shows on demand, what only a user
+// could answer, and where Wine does not do as Windows does. The window,
+// its buttons, menu, focus, key state, timers, messages and files are real.
 #pragma once
 #include <doctest.h>
 #include <fstream>
